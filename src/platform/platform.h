@@ -1,0 +1,133 @@
+// The seam between the portable core and the operating system.
+//
+// The core (app/, ui/, keys/, target/) reaches the platform only through the
+// services below. Each backend (win32/, x11/, recording/) implements them with
+// the effect the core relies on and nothing more: behaviour lives in the core.
+// Text is a byte string in the platform's 8-bit code page.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace keystrip {
+
+// An opaque top-level window handle; 0 means none.
+using WindowHandle = std::uintptr_t;
+
+// Keyboard events and key lookup.
+class KeyboardService {
+public:
+    virtual ~KeyboardService() = default;
+    // Puts one key event into the input stream for the focused window, in call order.
+    virtual void SendKeyEvent(std::uint8_t virtualKey, std::uint8_t scanCode, bool pressed) = 0;
+    // The key of an ANSI character on the active layout: low byte virtual-key code,
+    // high byte shift state; 0xffff when the layout has no key for it.
+    virtual std::uint16_t VirtualKeyOfChar(unsigned char ch) = 0;
+    // The character's form in the OEM code page.
+    virtual unsigned char AnsiToOem(unsigned char ch) = 0;
+    // Scan code of an OEM character in the low word, shift state in the high word;
+    // 0xffffffff when the character is not on the keyboard.
+    virtual std::uint32_t ScanCodeOfOemChar(unsigned char oem) = 0;
+    // Scan code of a virtual key; 0 when the layout has no such key.
+    virtual std::uint32_t ScanCodeOfVirtualKey(std::uint32_t virtualKey) = 0;
+};
+
+// Pauses, clipboard, launch and sound.
+class SystemService {
+public:
+    virtual ~SystemService() = default;
+    // Blocks the calling thread for that many milliseconds (0 still yields).
+    virtual void Pause(std::uint32_t milliseconds) = 0;
+    // Opens the clipboard with no owner; false when another program holds it.
+    virtual bool OpenClipboard() = 0;
+    virtual void EmptyClipboard() = 0;
+    virtual void CloseClipboard() = 0;
+    // Starts a command line, shown normally, without waiting; false when nothing was started.
+    virtual bool LaunchCommand(const std::string& commandLine) = 0;
+    // The exclamation sound.
+    virtual void BeepExclamation() = 0;
+};
+
+// A lead-byte range of a double-byte code page, both ends included.
+struct LeadByteRange {
+    unsigned char first;
+    unsigned char last;
+};
+
+// Top-level windows.
+class WindowService {
+public:
+    virtual ~WindowService() = default;
+    // Calls visit for every top-level window, front to back in the Z order,
+    // until visit returns false.
+    virtual void EnumerateTopLevelWindows(const std::function<bool(WindowHandle)>& visit) = 0;
+    virtual bool IsWindow(WindowHandle window) = 0;
+    // Length of the window's title in bytes; 0 when it has none.
+    virtual int TitleLength(WindowHandle window) = 0;
+    // The title, at most maxLength bytes.
+    virtual std::string Title(WindowHandle window, int maxLength) = 0;
+    // Brings the window to the foreground; the outcome is not reported.
+    virtual void Activate(WindowHandle window) = 0;
+    // A running bar of that window class and title is brought forward; an empty
+    // title matches any. False, with nothing done, when there is none.
+    virtual bool ActivateRunningInstance(const std::string& windowClass, const std::string& title) = 0;
+    // The top-level window of that class and exact title; 0 when there is none.
+    virtual WindowHandle FindWindow(const std::string& windowClass, const std::string& title) = 0;
+    // Asks the window to close as its user would, and returns once it has handled the request.
+    virtual void RequestClose(WindowHandle window) = 0;
+    // Lead-byte ranges of the code page that titles are written in; empty for a single-byte one.
+    virtual std::vector<LeadByteRange> LeadByteRanges() = 0;
+};
+
+// How a platform spells paths.
+enum class PathStyle {
+    Windows,  // "\" and ":" separate, ".\" is the current directory, "C:\" or "\" is explicit
+    Posix,    // "/" separates, "./" is the current directory, "/" is explicit
+};
+
+// Files and the private profile.
+class FileService {
+public:
+    virtual ~FileService() = default;
+    virtual PathStyle Style() = 0;
+    // Full path of the running program file.
+    virtual std::string ProgramPath() = 0;
+    // The third place searched for a configuration: the Windows directory, or the
+    // user's configuration folder where there is none. Without a trailing separator.
+    virtual std::string SystemConfigDirectory() = 0;
+    // True when an entry of that name exists and is not a directory.
+    virtual bool FileExists(const std::string& path) = 0;
+    // The value of section/key in the file, or defaultValue; at most 1023 bytes.
+    virtual std::string ReadProfileString(const std::string& section, const std::string& key,
+                                          const std::string& defaultValue, const std::string& path) = 0;
+    // Writes section/key; false when the file could not be written (it is then unchanged).
+    virtual bool WriteProfileString(const std::string& section, const std::string& key,
+                                    const std::string& value, const std::string& path) = 0;
+};
+
+// Message boxes and the exception display, which start-up needs before a bar exists.
+class DialogService {
+public:
+    virtual ~DialogService() = default;
+    // A modal box with one OK button and no icon; returns when dismissed.
+    virtual void ShowMessageBox(const std::string& caption, const std::string& text) = 0;
+    // A modal box with an error icon: caption, then the message followed by ".".
+    virtual void ShowException(const std::string& caption, const std::string& message) = 0;
+};
+
+// Every service the core uses.
+struct Platform {
+    KeyboardService* keyboard = nullptr;
+    SystemService* system = nullptr;
+    WindowService* windows = nullptr;
+    FileService* files = nullptr;
+    DialogService* dialogs = nullptr;
+};
+
+// The process-wide platform. A backend installs it before the core runs.
+void InstallPlatform(const Platform& platform);
+const Platform& ThePlatform();
+
+}  // namespace keystrip

@@ -1,0 +1,23 @@
+// Reading and editing the text of a private-profile (INI) file, with the
+// Windows rules where they make sense: section and key names compared without
+// regard to case, blanks around names and values ignored, ";" starts a comment
+// line, the first matching section and key win, a value in a pair of double or
+// single quotes loses them, CRLF and LF both end a line.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace keystrip::profile {
+
+// The value of key in section, or nullopt when the section or key is missing.
+std::optional<std::string> FindValue(std::string_view text, std::string_view section, std::string_view key);
+
+// The text with key in section set to value. An existing key's value is replaced
+// in place, a missing key is added at the end of its section and a missing section
+// at the end of the text; every other byte stays as it was.
+std::string WithValue(std::string_view text, std::string_view section, std::string_view key,
+                      std::string_view value);
+
+}  // namespace keystrip::profile
