@@ -117,6 +117,135 @@ public:
     virtual void ShowException(const std::string& caption, const std::string& message) = 0;
 };
 
+// The bar window: the main form, its buttons, its placement and the screen.
+
+// A point or an extent in pixels.
+struct PixelPoint {
+    int x = 0;
+    int y = 0;
+};
+
+struct PixelSize {
+    int width = 0;
+    int height = 0;
+};
+
+// A rectangle in screen pixels; right and bottom lie just outside it.
+struct PixelRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+};
+
+// Show commands of a placement record (the Win32 values).
+constexpr std::int32_t kShowHidden = 0;
+constexpr std::int32_t kShowNormal = 1;
+constexpr std::int32_t kShowMinimized = 2;
+
+// The window placement record: where the bar lies when normal, minimised and
+// maximised. A platform without such a record maps normalRect to the window's
+// outer position and size and keeps the other fields as last set.
+struct WindowPlacement {
+    std::int32_t flags = 0;
+    std::int32_t showCommand = kShowNormal;
+    PixelPoint minPosition;
+    PixelPoint maxPosition;
+    PixelRect normalRect;
+};
+
+// A caption font as a plain record.
+struct BarFont {
+    std::string name = "MS Sans Serif";  // face name, at most 31 bytes
+    int size = 8;                        // points
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strikeOut = false;
+    int pitch = 0;  // 0 default, 1 variable, 2 fixed
+    // Blue * 65536 + Green * 256 + Red, or 0x80000000 + a system colour index
+    // (clWindowText is index 8); 0x1fffffff is no colour.
+    std::uint32_t color = 0x80000008;
+};
+
+// The form's events, carried to the core. The core catches and shows its own
+// exceptions: none of these throws into the backend.
+class BarEvents {
+public:
+    virtual ~BarEvents() = default;
+    // The form exists (hidden, at its designed bounds); build it.
+    virtual void OnCreate() = 0;
+    // The form is about to become visible for the first time.
+    virtual void OnShow() = 0;
+    // The form is closing (it always may); runs before OnClose.
+    virtual void OnCloseQuery() = 0;
+    virtual void OnClose() = 0;
+    // The form is being destroyed, after its message loop has ended.
+    virtual void OnDestroy() = 0;
+    // The form's size was set or changed, including at its first show; may also
+    // come while the form is created, before OnCreate.
+    virtual void OnResize() = 0;
+    // The user clicked the button created with that tag.
+    virtual void OnButtonClick(int tag) = 0;
+};
+
+// The bar's main form as the core drives it. Every operation but
+// SetApplicationTitle and RunApplication is for use from inside the events.
+class BarWindowService {
+public:
+    virtual ~BarWindowService() = default;
+
+    // Runs the application: creates the form, a tool window with a sizing frame,
+    // window class "TKeystripMainForm", caption "Keystrip", hidden at 120,159
+    // with an outer size of 164 by 235, and calls events.OnCreate. Unless the form
+    // was closed meanwhile, calls OnShow, shows the form (OnResize) and processes
+    // messages until the form is closed (OnCloseQuery, OnClose). Then OnDestroy,
+    // the form is destroyed, and the call returns.
+    virtual void RunApplication(BarEvents& events) = 0;
+    // The application's title (as on its taskbar entry); also before RunApplication.
+    virtual void SetApplicationTitle(const std::string& title) = 0;
+    // The form's caption.
+    virtual void SetCaption(const std::string& caption) = 0;
+    // Buttons show their hints as tooltips only when on.
+    virtual void SetShowHints(bool on) = 0;
+    // The form stays above all other windows, or is an ordinary window.
+    virtual void SetStayOnTop(bool on) = 0;
+    // The application has no taskbar entry from now on.
+    virtual void HideTaskbarEntry() = 0;
+
+    // A flat push button on the form at 0,0, shown, with that caption drawn in
+    // that font and that hint; a click on it calls OnButtonClick(tag). Tags are unique.
+    virtual void AddButton(int tag, const std::string& caption, const BarFont& font,
+                           const std::string& hint) = 0;
+    // Position (client coordinates of the form) and size of a button.
+    virtual void SetButtonBounds(int tag, int left, int top, int width, int height) = 0;
+    virtual void RemoveButton(int tag) = 0;
+    // Width and height of the caption drawn in that font, as a button draws it;
+    // 0 by 0 when it cannot be measured.
+    virtual PixelSize MeasureCaption(const std::string& caption, const BarFont& font) = 0;
+
+    // The form's outer width, frame and caption included.
+    virtual int OuterWidth() = 0;
+    virtual WindowPlacement GetPlacement() = 0;
+    // Moves and sizes the form to normalRect (OnResize when the size changes);
+    // shows it in showCommand's state unless that is kShowHidden.
+    virtual void SetPlacement(const WindowPlacement& placement) = 0;
+    virtual bool IsVisible() = 0;
+    // The whole application is minimised.
+    virtual bool IsApplicationMinimized() = 0;
+    // Redraws the form at once.
+    virtual void Repaint() = 0;
+    // The form closes as when its user closes it, once the current event returns.
+    // From OnCreate: the form is never shown and no message is processed.
+    virtual void Close() = 0;
+
+    virtual PixelSize ScreenSize() = 0;
+    // Width and height of a sizing frame.
+    virtual PixelSize SizingFrame() = 0;
+    // The screen's logical pixels per inch.
+    virtual int PixelsPerInch() = 0;
+};
+
 // Every service the core uses.
 struct Platform {
     KeyboardService* keyboard = nullptr;
@@ -124,6 +253,7 @@ struct Platform {
     WindowService* windows = nullptr;
     FileService* files = nullptr;
     DialogService* dialogs = nullptr;
+    BarWindowService* bar = nullptr;
 };
 
 // The process-wide platform. A backend installs it before the core runs.
