@@ -4,6 +4,8 @@
 // are plain data that a test sets up. Lookups are not recorded.
 #pragma once
 
+#include <deque>
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -20,11 +22,47 @@ struct RecordedWindow {
     bool visible = true;
 };
 
+// A button on the recorded bar.
+struct RecordedButton {
+    std::string caption;
+    BarFont font;
+    std::string hint;
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// The recorded bar's form while it exists.
+struct RecordedBar {
+    bool exists = false;
+    std::string caption;
+    bool showHints = false;
+    bool stayOnTop = true;
+    bool taskbarEntry = true;
+    bool visible = false;
+    WindowPlacement placement;
+    std::map<int, RecordedButton> buttons;  // by tag
+};
+
+// One thing the user does to the bar while its message loop runs.
+struct BarInput {
+    enum class Kind { Move, Size, Click, Close, Call };
+    Kind kind = Kind::Close;
+    int a = 0;  // left, width or tag
+    int b = 0;  // top or height
+    std::function<void()> call;
+};
+
+// The handle under which the recorded bar is listed among the top-level windows.
+constexpr WindowHandle kRecordedBarHandle = 0xba40;
+
 class RecordingPlatform final : public KeyboardService,
                                 public SystemService,
                                 public WindowService,
                                 public FileService,
-                                public DialogService {
+                                public DialogService,
+                                public BarWindowService {
 public:
     RecordingPlatform();
 
@@ -54,6 +92,24 @@ public:
     std::set<std::string> directories;
     // Files that refuse writes.
     std::set<std::string> readOnlyFiles;
+
+    // The bar. Captions measure size points wide per byte and 2 * size high.
+    PixelSize screenSize{1024, 768};
+    PixelSize sizingFrame{4, 4};
+    int pixelsPerInch = 96;
+    bool applicationMinimized = false;
+    bool measureFails = false;
+    std::string applicationTitle;
+    RecordedBar bar;
+    // What the user does once the bar is shown, in order; when nothing is left
+    // the user closes the bar. Each input is recorded as a "user ..." line.
+    std::deque<BarInput> barInputs;
+    void UserMovesBar(int left, int top);
+    void UserSizesBar(int width, int height);
+    void UserClicks(int tag);
+    void UserClosesBar();
+    // Runs the test's own code at that point of the message loop, unrecorded.
+    void UserDoes(std::function<void()> call);
 
     // KeyboardService
     void SendKeyEvent(std::uint8_t virtualKey, std::uint8_t scanCode, bool pressed) override;
@@ -95,8 +151,37 @@ public:
     void ShowMessageBox(const std::string& caption, const std::string& text) override;
     void ShowException(const std::string& caption, const std::string& message) override;
 
+    // BarWindowService
+    void RunApplication(BarEvents& events) override;
+    void SetApplicationTitle(const std::string& title) override;
+    void SetCaption(const std::string& caption) override;
+    void SetShowHints(bool on) override;
+    void SetStayOnTop(bool on) override;
+    void HideTaskbarEntry() override;
+    void AddButton(int tag, const std::string& caption, const BarFont& font,
+                   const std::string& hint) override;
+    void SetButtonBounds(int tag, int left, int top, int width, int height) override;
+    void RemoveButton(int tag) override;
+    PixelSize MeasureCaption(const std::string& caption, const BarFont& font) override;
+    int OuterWidth() override;
+    WindowPlacement GetPlacement() override;
+    void SetPlacement(const WindowPlacement& placement) override;
+    bool IsVisible() override;
+    bool IsApplicationMinimized() override;
+    void Repaint() override;
+    void Close() override;
+    PixelSize ScreenSize() override;
+    PixelSize SizingFrame() override;
+    int PixelsPerInch() override;
+
 private:
     const RecordedWindow* FindRecorded(WindowHandle window) const;
+    RecordedWindow* BarWindow();
+    void ApplyUserInput(const BarInput& input);
+    void ResizeBarTo(const PixelRect& rect);
+
+    BarEvents* barEvents_ = nullptr;
+    bool closeRequested_ = false;
 
     std::string trace_;
     std::uint16_t charKeys_[256];
@@ -106,5 +191,10 @@ private:
 
 // The line format of a key event: "down 0x10 0x2a" / "up 0x10 0x2a".
 std::string KeyEventLine(std::uint8_t virtualKey, std::uint8_t scanCode, bool pressed);
+
+// The line form of a font: "name,size,style letters,pitch,0xCOLOUR".
+std::string FontLine(const BarFont& font);
+// The line form of a placement: "flags=F show=S min=X,Y max=X,Y normal=L,T,R,B".
+std::string PlacementLine(const WindowPlacement& placement);
 
 }  // namespace keystrip::recording
