@@ -6,10 +6,11 @@ namespace keystrip::profile {
 namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsLineBreak(char c) { return c == '\n' || c == '\r'; }
 
 std::string_view Trim(std::string_view s) {
-    while (!s.empty() && (IsBlank(s.front()) || s.front() == '\r')) s.remove_prefix(1);
-    while (!s.empty() && (IsBlank(s.back()) || s.back() == '\r')) s.remove_suffix(1);
+    while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
+    while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
     return s;
 }
 
@@ -30,10 +31,10 @@ struct Line {
 };
 
 Line LineAt(std::string_view text, std::size_t pos) {
-    std::size_t lf = text.find('\n', pos);
-    std::size_t end = lf == std::string_view::npos ? text.size() : lf;
-    std::size_t next = lf == std::string_view::npos ? text.size() : lf + 1;
-    if (end > pos && text[end - 1] == '\r') --end;
+    std::size_t end = text.find_first_of("\r\n", pos);
+    if (end == std::string_view::npos) return {pos, text.size(), text.size()};
+    std::size_t next = end + 1;
+    if (text[end] == '\r' && next < text.size() && text[next] == '\n') ++next;
     return {pos, end, next};
 }
 
@@ -42,14 +43,14 @@ std::optional<std::string_view> SectionName(std::string_view line) {
     std::string_view t = Trim(line);
     if (t.empty() || t.front() != '[') return std::nullopt;
     std::size_t close = t.find(']');
-    std::string_view name = close == std::string_view::npos ? t.substr(1) : t.substr(1, close - 1);
-    return Trim(name);
+    if (close == std::string_view::npos) return std::nullopt;
+    return Trim(t.substr(1, close - 1));
 }
 
-// Splits a "key=value" line; nullopt for comments and lines without "=".
+// A "key=value" line: the key, and the value's offsets in the line without its blanks.
 struct KeyLine {
     std::string_view key;
-    std::size_t valueBegin;  // offset in the line
+    std::size_t valueBegin;
     std::size_t valueEnd;
 };
 
@@ -60,14 +61,14 @@ std::optional<KeyLine> SplitKeyLine(std::string_view line) {
     if (eq == std::string_view::npos) return std::nullopt;
     KeyLine k{Trim(line.substr(0, eq)), eq + 1, line.size()};
     while (k.valueBegin < k.valueEnd && IsBlank(line[k.valueBegin])) ++k.valueBegin;
-    while (k.valueEnd > k.valueBegin && (IsBlank(line[k.valueEnd - 1]) || line[k.valueEnd - 1] == '\r')) --k.valueEnd;
+    while (k.valueEnd > k.valueBegin && IsBlank(line[k.valueEnd - 1])) --k.valueEnd;
     return k;
 }
 
-std::string Unquote(std::string_view v) {
+std::string ValueText(std::string_view v) {
     if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
         v = v.substr(1, v.size() - 2);
-    return std::string(v);
+    return std::string(v.substr(0, v.find('\0')));
 }
 
 struct Location {
@@ -80,7 +81,8 @@ struct Location {
 
 Location Locate(std::string_view text, std::string_view section, std::string_view key) {
     Location loc;
-    bool inSection = false;
+    bool inSection = section.empty();  // lines before the first header form the section ""
+    loc.sectionFound = inSection;
     for (std::size_t pos = 0; pos < text.size();) {
         Line line = LineAt(text, pos);
         std::string_view content = text.substr(line.begin, line.end - line.begin);
@@ -107,20 +109,23 @@ Location Locate(std::string_view text, std::string_view section, std::string_vie
 
 // The line break the text already uses, so added lines match it.
 std::string_view LineBreakOf(std::string_view text) {
-    std::size_t lf = text.find('\n');
-    return (lf != std::string_view::npos && lf > 0 && text[lf - 1] == '\r') ? "\r\n" : "\n";
+    std::size_t at = text.find_first_of("\r\n");
+    if (at == std::string_view::npos || text[at] == '\n') return "\n";
+    return (at + 1 < text.size() && text[at + 1] == '\n') ? "\r\n" : "\r";
 }
 
 }  // namespace
 
 std::optional<std::string> FindValue(std::string_view text, std::string_view section, std::string_view key) {
-    Location loc = Locate(text, section, key);
+    Location loc = Locate(text, Trim(section), Trim(key));
     if (!loc.keyFound) return std::nullopt;
-    return Unquote(text.substr(loc.valueBegin, loc.valueEnd - loc.valueBegin));
+    return ValueText(text.substr(loc.valueBegin, loc.valueEnd - loc.valueBegin));
 }
 
 std::string WithValue(std::string_view text, std::string_view section, std::string_view key,
                       std::string_view value) {
+    section = Trim(section);
+    key = Trim(key);
     Location loc = Locate(text, section, key);
     std::string out;
     if (loc.keyFound) {
@@ -134,13 +139,13 @@ std::string WithValue(std::string_view text, std::string_view section, std::stri
     if (loc.sectionFound) {
         std::size_t at = loc.sectionEnd;
         out.append(text.substr(0, at));
-        if (at > 0 && text[at - 1] != '\n') out.append(br);  // last line had no break
+        if (at > 0 && !IsLineBreak(text[at - 1])) out.append(br);  // the last line had no break
         out.append(keyLine);
         out.append(text.substr(at));
         return out;
     }
     out.append(text);
-    if (!out.empty() && out.back() != '\n') out.append(br);
+    if (!out.empty() && !IsLineBreak(out.back())) out.append(br);
     out.append("[").append(section).append("]").append(br);
     out.append(keyLine);
     return out;
