@@ -156,6 +156,11 @@ WindowHandle RecordingPlatform::FindWindow(const std::string& windowClass, const
 
 void RecordingPlatform::RequestClose(WindowHandle window) {
     Record("close " + std::to_string(window));
+    // The running bar handles the request before it returns, as a user's close.
+    if (window == kRecordedBarHandle && barEvents_) {
+        RunCloseEvents();
+        return;
+    }
     windows.erase(std::remove_if(windows.begin(), windows.end(),
                                  [window](const RecordedWindow& w) { return w.handle == window; }),
                   windows.end());
@@ -243,6 +248,7 @@ void RecordingPlatform::RunApplication(BarEvents& events) {
     bar.placement.normalRect = {120, 159, 120 + 164, 159 + 235};
     barEvents_ = &events;
     closeRequested_ = false;
+    closed_ = false;
     // Like any top-level window it is listed, hidden, in front of the others.
     windows.insert(windows.begin(),
                    RecordedWindow{kRecordedBarHandle, bar.caption, "TKeystripMainForm", false});
@@ -266,8 +272,7 @@ void RecordingPlatform::RunApplication(BarEvents& events) {
             ApplyUserInput(input);
         }
     }
-    events.OnCloseQuery();
-    events.OnClose();
+    RunCloseEvents();
     events.OnDestroy();
     Record("bar-destroy");
     windows.erase(std::remove_if(windows.begin(), windows.end(),
@@ -302,6 +307,14 @@ void RecordingPlatform::ApplyUserInput(const BarInput& input) {
             input.call();
             break;
     }
+}
+
+void RecordingPlatform::RunCloseEvents() {
+    closeRequested_ = true;
+    if (closed_) return;
+    closed_ = true;
+    barEvents_->OnCloseQuery();
+    barEvents_->OnClose();
 }
 
 void RecordingPlatform::ResizeBarTo(const PixelRect& rect) {

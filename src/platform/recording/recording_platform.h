@@ -179,9 +179,11 @@ private:
     RecordedWindow* BarWindow();
     void ApplyUserInput(const BarInput& input);
     void ResizeBarTo(const PixelRect& rect);
+    void RunCloseEvents();
 
     BarEvents* barEvents_ = nullptr;
     bool closeRequested_ = false;
+    bool closed_ = false;  // the close events have run
 
     std::string trace_;
     std::uint16_t charKeys_[256];
