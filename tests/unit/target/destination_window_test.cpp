@@ -3,11 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "platform/recording/recording_platform.h"
+#include "window_service_relay.h"
 
 namespace keystrip {
 namespace {
-
-using recording::RecordedWindow;
 
 class DestinationWindowTest : public ::testing::Test {
 protected:
@@ -112,46 +111,13 @@ TEST_F(DestinationWindowTest, EnumProcStopsAtAMatchAndRecordsIt) {
     EXPECT_EQ(FoundWindow, 2u);
 }
 
-// A window service over the recording platform that closes one window when the
-// enumeration reaches another, as a window may close while a lookup runs.
-class ClosingDuringEnumeration final : public WindowService {
-public:
-    ClosingDuringEnumeration(recording::RecordingPlatform& platform, WindowHandle trigger,
-                             WindowHandle closed)
-        : platform_(platform), trigger_(trigger), closed_(closed) {}
-
-    std::vector<WindowHandle> visited;
-
-    void EnumerateTopLevelWindows(const std::function<bool(WindowHandle)>& visit) override {
-        platform_.EnumerateTopLevelWindows([&](WindowHandle h) {
-            visited.push_back(h);
-            if (h == trigger_) platform_.RequestClose(closed_);
-            return visit(h);
-        });
-    }
-    bool IsWindow(WindowHandle w) override { return platform_.IsWindow(w); }
-    int TitleLength(WindowHandle w) override { return platform_.TitleLength(w); }
-    std::string Title(WindowHandle w, int n) override { return platform_.Title(w, n); }
-    void Activate(WindowHandle w) override { platform_.Activate(w); }
-    bool ActivateRunningInstance(const std::string& c, const std::string& t) override {
-        return platform_.ActivateRunningInstance(c, t);
-    }
-    WindowHandle FindWindow(const std::string& c, const std::string& t) override {
-        return platform_.FindWindow(c, t);
-    }
-    void RequestClose(WindowHandle w) override { platform_.RequestClose(w); }
-    std::vector<LeadByteRange> LeadByteRanges() override { return platform_.LeadByteRanges(); }
-
-private:
-    recording::RecordingPlatform& platform_;
-    WindowHandle trigger_;
-    WindowHandle closed_;
-};
-
 TEST_F(DestinationWindowTest, AWindowClosedDuringTheLookupHasAnEmptyTitle) {
     platform.windows = {
         {1, "Inbox - Mail", "Mail"}, {2, "Draft - Editor", "Editor"}, {3, "Untitled", "Editor"}};
-    ClosingDuringEnumeration windows(platform, 1, 2);
+    WindowServiceRelay windows(platform);
+    windows.onVisit = [&](WindowHandle h) {
+        if (h == 1) windows.Vanish(2);
+    };
     Platform services = platform.Services();
     services.windows = &windows;
     InstallPlatform(services);
