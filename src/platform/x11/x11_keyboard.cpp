@@ -1,0 +1,233 @@
+#include "platform/x11/x11_keyboard.h"
+
+#include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+
+#include <algorithm>
+#include <set>
+#include <thread>
+
+#include "platform/x11/key_symbols.h"
+#include "platform/x11/x11_display.h"
+
+namespace keystrip::x11 {
+namespace {
+
+// Columns of a keysym row searched for a character: plain, Shift, AltGr, AltGr+Shift
+// (2 and 3 belong to a second layout group, which is not active).
+constexpr int kSearchColumns[] = {0, 1, 4, 5};
+
+// A spare keycode used this recently is not given a new meaning before clients
+// have had this long to translate its last events.
+constexpr std::chrono::milliseconds kReuseGap{50};
+
+std::uint8_t ShiftStateOfColumn(int column) {
+    switch (column) {
+        case 1:
+            return 1;  // Shift
+        case 4:
+            return 6;  // Ctrl+Alt, the Windows spelling of AltGr
+        case 5:
+            return 7;
+        default:
+            return 0;
+    }
+}
+
+}  // namespace
+
+X11Keyboard::~X11Keyboard() {
+    if (!bindings_.empty() && display_) {
+        XSync(display_, False);
+        std::this_thread::sleep_for(kReuseGap);
+        ReleaseSpareKeys();
+    }
+}
+
+void X11Keyboard::ForgetMap() { mapLoaded_ = false; }
+
+bool X11Keyboard::LoadMap() {
+    if (mapLoaded_) return true;
+    display_ = TheDisplay();
+    if (!display_) return false;
+    XDisplayKeycodes(display_, &minKeycode_, &maxKeycode_);
+    int per = 0;
+    KeySym* keysyms =
+        XGetKeyboardMapping(display_, static_cast<KeyCode>(minKeycode_), maxKeycode_ - minKeycode_ + 1, &per);
+    if (!keysyms) return false;
+    perKeycode_ = per;
+    map_.assign(keysyms, keysyms + static_cast<std::size_t>(per) * (maxKeycode_ - minKeycode_ + 1));
+    XFree(keysyms);
+
+    positions_.clear();
+    for (int column : kSearchColumns) {
+        if (column >= perKeycode_) break;
+        for (int keycode = minKeycode_; keycode <= maxKeycode_; ++keycode) {
+            KeySym keysym = KeysymAt(static_cast<KeyCode>(keycode), column);
+            if (keysym == NoSymbol && column == 1) {
+                // A letter with an empty Shift column types its capital with Shift.
+                KeySym lower = NoSymbol, upper = NoSymbol;
+                XConvertCase(KeysymAt(static_cast<KeyCode>(keycode), 0), &lower, &upper);
+                if (upper != lower) keysym = upper;
+            }
+            if (keysym != NoSymbol)
+                positions_.emplace(keysym, KeyPosition{static_cast<KeyCode>(keycode), column});
+        }
+    }
+
+    std::set<KeyCode> modifiers;
+    if (XModifierKeymap* modmap = XGetModifierMapping(display_)) {
+        for (int i = 0; i < 8 * modmap->max_keypermod; ++i) modifiers.insert(modmap->modifiermap[i]);
+        XFreeModifiermap(modmap);
+    }
+    spares_.clear();
+    // Keycode 8 stays out: scan code 0 means "no key".
+    for (int keycode = maxKeycode_; keycode > minKeycode_ && keycode > 8; --keycode) {
+        const auto code = static_cast<KeyCode>(keycode);
+        if (IsEmptyRow(code) && !modifiers.count(code) && !bindings_.count(code)) spares_.push_back(code);
+    }
+    mapLoaded_ = true;
+    return true;
+}
+
+KeySym X11Keyboard::KeysymAt(KeyCode keycode, int column) const {
+    if (keycode < minKeycode_ || keycode > maxKeycode_ || column >= perKeycode_) return NoSymbol;
+    return map_[static_cast<std::size_t>(keycode - minKeycode_) * perKeycode_ + column];
+}
+
+bool X11Keyboard::IsEmptyRow(KeyCode keycode) const {
+    for (int column = 0; column < perKeycode_; ++column) {
+        if (KeysymAt(keycode, column) != NoSymbol) return false;
+    }
+    return true;
+}
+
+bool X11Keyboard::Find(KeySym keysym, bool bindMissing, KeyPosition& position) {
+    if (keysym == NoSymbol || !LoadMap()) return false;
+    auto found = positions_.find(keysym);
+    if (found != positions_.end()) {
+        position = found->second;
+        auto binding = bindings_.find(position.keycode);
+        if (binding != bindings_.end()) binding->second.lastUse = std::chrono::steady_clock::now();
+        return true;
+    }
+    if (!bindMissing) return false;
+    const KeyCode keycode = Bind(keysym);
+    if (keycode == 0) return false;
+    position = KeyPosition{keycode, 0};
+    return true;
+}
+
+KeyCode X11Keyboard::Bind(KeySym keysym) {
+    KeyCode keycode = 0;
+    if (!spares_.empty()) {
+        keycode = spares_.front();
+        spares_.erase(spares_.begin());
+    } else if (!bindings_.empty()) {
+        auto oldest = std::min_element(bindings_.begin(), bindings_.end(), [](const auto& a, const auto& b) {
+            return a.second.lastUse < b.second.lastUse;
+        });
+        keycode = oldest->first;
+        const auto since = std::chrono::steady_clock::now() - oldest->second.lastUse;
+        if (since < kReuseGap) {
+            XSync(display_, False);
+            std::this_thread::sleep_for(kReuseGap - since);
+        }
+        positions_.erase(oldest->second.keysym);
+        bindings_.erase(oldest);
+    } else {
+        return 0;
+    }
+
+    const std::size_t row = static_cast<std::size_t>(keycode - minKeycode_) * perKeycode_;
+    originalRows_.emplace(keycode, std::vector<KeySym>(map_.begin() + row, map_.begin() + row + perKeycode_));
+    // The same keysym on the plain and the Shift level: a character typed with
+    // Shift added (§ and ° among them) still comes out as itself.
+    KeySym both[2] = {keysym, keysym};
+    XChangeKeyboardMapping(display_, keycode, 2, both, 1);
+    XFlush(display_);
+    for (int column = 0; column < perKeycode_; ++column) map_[row + column] = column < 2 ? keysym : NoSymbol;
+    positions_[keysym] = KeyPosition{keycode, 0};
+    bindings_[keycode] = Binding{keysym, std::chrono::steady_clock::now()};
+    return keycode;
+}
+
+void X11Keyboard::ReleaseSpareKeys() {
+    if (!display_ || bindings_.empty()) return;
+    for (const auto& [keycode, binding] : bindings_) {
+        std::vector<KeySym>& original = originalRows_[keycode];
+        XChangeKeyboardMapping(display_, keycode, static_cast<int>(original.size()), original.data(), 1);
+    }
+    XSync(display_, False);
+    bindings_.clear();
+    originalRows_.clear();
+    mapLoaded_ = false;
+}
+
+bool X11Keyboard::FindChar(unsigned char ch, KeyPosition& position, std::uint8_t& shiftState) {
+    std::vector<KeySym> keysyms = KeysymsOfChar(ch);
+    shiftState = 0;
+    if (keysyms.empty() && ch >= 0x01 && ch <= 0x1a) {
+        // Control characters come from Ctrl with a letter.
+        keysyms = {static_cast<KeySym>(XK_a + ch - 1)};
+        shiftState = 2;
+    }
+    if (keysyms.empty()) return false;
+    for (KeySym keysym : keysyms) {
+        if (Find(keysym, false, position)) {
+            shiftState |= ShiftStateOfColumn(position.column);
+            return true;
+        }
+    }
+    return Find(keysyms.front(), true, position);
+}
+
+std::uint8_t X11Keyboard::VirtualKeyOfKeycode(KeyCode keycode) const {
+    if (bindings_.count(keycode)) return kVirtualKeyPacket;
+    return VirtualKeyOfKeysym(KeysymAt(keycode, 0));
+}
+
+void X11Keyboard::SendKeyEvent(std::uint8_t virtualKey, std::uint8_t scanCode, bool pressed) {
+    if (!LoadMap()) return;
+    KeyCode keycode = 0;
+    const int fromScan = scanCode + 8;
+    if (scanCode != 0 && fromScan <= maxKeycode_ && !IsEmptyRow(static_cast<KeyCode>(fromScan))) {
+        keycode = static_cast<KeyCode>(fromScan);
+        auto binding = bindings_.find(keycode);
+        if (binding != bindings_.end()) binding->second.lastUse = std::chrono::steady_clock::now();
+    } else {
+        // No usable scan code (a failed lookup gives 0xff): the virtual key decides.
+        KeyPosition position;
+        if (Find(KeysymOfVirtualKey(virtualKey), true, position)) keycode = position.keycode;
+    }
+    if (keycode == 0) return;
+    XTestFakeKeyEvent(display_, keycode, pressed ? True : False, CurrentTime);
+    XFlush(display_);
+}
+
+std::uint16_t X11Keyboard::VirtualKeyOfChar(unsigned char ch) {
+    KeyPosition position;
+    std::uint8_t shiftState = 0;
+    if (!FindChar(ch, position, shiftState)) return 0xffff;
+    return static_cast<std::uint16_t>(shiftState << 8 | VirtualKeyOfKeycode(position.keycode));
+}
+
+// There is no OEM code page here: the OEM form of a character is the character.
+unsigned char X11Keyboard::AnsiToOem(unsigned char ch) { return ch; }
+
+std::uint32_t X11Keyboard::ScanCodeOfOemChar(unsigned char oem) {
+    KeyPosition position;
+    std::uint8_t shiftState = 0;
+    if (!FindChar(oem, position, shiftState)) return 0xffffffff;
+    return static_cast<std::uint32_t>(shiftState) << 16 | static_cast<std::uint32_t>(position.keycode - 8);
+}
+
+std::uint32_t X11Keyboard::ScanCodeOfVirtualKey(std::uint32_t virtualKey) {
+    if (virtualKey > 0xff) return 0;
+    KeyPosition position;
+    if (!Find(KeysymOfVirtualKey(static_cast<std::uint8_t>(virtualKey)), true, position)) return 0;
+    return static_cast<std::uint32_t>(position.keycode - 8);
+}
+
+}  // namespace keystrip::x11
