@@ -1,0 +1,209 @@
+// Drives and inspects windows for the end-to-end tests. Prints results on
+// standard output; exits 0 on success, 1 when a wait timed out or nothing was
+// found, 64 on a wrong command line. CLASS or TITLE "*" matches any.
+//
+//   find CLASS TITLE MS           wait for the window to be visible; print "left top right bottom"
+//   gone CLASS TITLE MS           wait until no such window exists
+//   state CLASS TITLE             print "visible=0|1 topmost=0|1 toolwindow=0|1 sizeable=0|1 owner=CLASS"
+//   buttons CLASS TITLE           one line per child button: "left top right bottom caption" (screen pixels)
+//   click-button CLASS TITLE CAPTION   click the child button with that caption (BM_CLICK)
+//   messagebox TITLE MS           wait for a message box captioned TITLE; print "icon=error|none",
+//                                 then its text; press its OK button and wait until it is gone
+//   move CLASS TITLE LEFT TOP WIDTH HEIGHT
+//   close CLASS TITLE             ask the window to close, as its user would
+//   activate CLASS TITLE          bring the window to the foreground
+//   foreground                    print the title of the foreground window
+//   click X Y                     a left click at a screen point (SendInput)
+//   metrics                       print "screen WxH frame CXxCY ppi N"
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char* AnyOr(const char* text) { return std::strcmp(text, "*") == 0 ? nullptr : text; }
+
+std::string TextOf(HWND window) {
+    const int length = GetWindowTextLengthA(window);
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    const int copied = GetWindowTextA(window, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+    return text;
+}
+
+std::string ClassOf(HWND window) {
+    char name[256] = "";
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+HWND WaitFor(const char* windowClass, const char* title, int milliseconds) {
+    for (int waited = 0;; waited += 50) {
+        HWND window = FindWindowA(AnyOr(windowClass), AnyOr(title));
+        if (window != nullptr && IsWindowVisible(window)) return window;
+        if (waited >= milliseconds) return nullptr;
+        Sleep(50);
+    }
+}
+
+BOOL CALLBACK CollectChild(HWND child, LPARAM children) {
+    reinterpret_cast<std::vector<HWND>*>(children)->push_back(child);
+    return TRUE;
+}
+
+std::vector<HWND> ChildrenOf(HWND window) {
+    std::vector<HWND> children;
+    EnumChildWindows(window, CollectChild, reinterpret_cast<LPARAM>(&children));
+    return children;
+}
+
+int Find(const char* windowClass, const char* title, int milliseconds) {
+    HWND window = WaitFor(windowClass, title, milliseconds);
+    if (window == nullptr) return 1;
+    RECT bounds;
+    GetWindowRect(window, &bounds);
+    std::printf("%ld %ld %ld %ld\n", bounds.left, bounds.top, bounds.right, bounds.bottom);
+    return 0;
+}
+
+int Gone(const char* windowClass, const char* title, int milliseconds) {
+    for (int waited = 0;; waited += 50) {
+        if (FindWindowA(AnyOr(windowClass), AnyOr(title)) == nullptr) return 0;
+        if (waited >= milliseconds) return 1;
+        Sleep(50);
+    }
+}
+
+int State(const char* windowClass, const char* title) {
+    HWND window = FindWindowA(AnyOr(windowClass), AnyOr(title));
+    if (window == nullptr) return 1;
+    const LONG style = GetWindowLongA(window, GWL_STYLE);
+    const LONG extended = GetWindowLongA(window, GWL_EXSTYLE);
+    HWND owner = GetWindow(window, GW_OWNER);
+    std::printf("visible=%d topmost=%d toolwindow=%d sizeable=%d owner=%s\n", IsWindowVisible(window) ? 1 : 0,
+                (extended & WS_EX_TOPMOST) ? 1 : 0, (extended & WS_EX_TOOLWINDOW) ? 1 : 0,
+                (style & WS_THICKFRAME) ? 1 : 0, owner != nullptr ? ClassOf(owner).c_str() : "-");
+    return 0;
+}
+
+int Buttons(const char* windowClass, const char* title) {
+    HWND window = FindWindowA(AnyOr(windowClass), AnyOr(title));
+    if (window == nullptr) return 1;
+    for (HWND child : ChildrenOf(window)) {
+        if (ClassOf(child) != "Button") continue;
+        RECT bounds;
+        GetWindowRect(child, &bounds);
+        std::printf("%ld %ld %ld %ld %s\n", bounds.left, bounds.top, bounds.right, bounds.bottom,
+                    TextOf(child).c_str());
+    }
+    return 0;
+}
+
+int ClickButton(const char* windowClass, const char* title, const char* caption) {
+    HWND window = FindWindowA(AnyOr(windowClass), AnyOr(title));
+    if (window == nullptr) return 1;
+    for (HWND child : ChildrenOf(window)) {
+        if (ClassOf(child) != "Button" || TextOf(child) != caption) continue;
+        PostMessageA(child, BM_CLICK, 0, 0);
+        return 0;
+    }
+    return 1;
+}
+
+int MessageBoxText(const char* title, int milliseconds) {
+    HWND box = WaitFor("#32770", title, milliseconds);
+    if (box == nullptr) return 1;
+    bool icon = false;
+    std::string text;
+    HWND ok = nullptr;
+    for (HWND child : ChildrenOf(box)) {
+        const std::string childClass = ClassOf(child);
+        const LONG style = GetWindowLongA(child, GWL_STYLE);
+        if (childClass == "Static" && (style & SS_TYPEMASK) == SS_ICON) {
+            icon = icon || (IsWindowVisible(child) && SendMessageA(child, STM_GETICON, 0, 0) != 0);
+        } else if (childClass == "Static" && !TextOf(child).empty()) {
+            text += TextOf(child);
+        } else if (childClass == "Button" && ok == nullptr) {
+            ok = child;
+        }
+    }
+    std::printf("icon=%s\n%s\n", icon ? "error" : "none", text.c_str());
+    std::fflush(stdout);
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(ok != nullptr ? GetDlgCtrlID(ok) : IDOK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(ok));
+    for (int waited = 0; IsWindow(box); waited += 50) {
+        if (waited >= milliseconds) return 1;
+        Sleep(50);
+    }
+    return 0;
+}
+
+int Move(const char* windowClass, const char* title, int left, int top, int width, int height) {
+    HWND window = FindWindowA(AnyOr(windowClass), AnyOr(title));
+    if (window == nullptr) return 1;
+    return SetWindowPos(window, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE) ? 0 : 1;
+}
+
+int Close(const char* windowClass, const char* title) {
+    HWND window = FindWindowA(AnyOr(windowClass), AnyOr(title));
+    if (window == nullptr) return 1;
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    return 0;
+}
+
+int Activate(const char* windowClass, const char* title) {
+    HWND window = FindWindowA(AnyOr(windowClass), AnyOr(title));
+    if (window == nullptr) return 1;
+    return SetForegroundWindow(window) ? 0 : 1;
+}
+
+int Click(int x, int y) {
+    SetCursorPos(x, y);
+    INPUT inputs[2] = {};
+    inputs[0].type = INPUT_MOUSE;
+    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    inputs[1].type = INPUT_MOUSE;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    return SendInput(2, inputs, sizeof inputs[0]) == 2 ? 0 : 1;
+}
+
+int Metrics() {
+    const HDC screen = GetDC(nullptr);
+    std::printf("screen %dx%d frame %dx%d ppi %d\n", GetSystemMetrics(SM_CXSCREEN),
+                GetSystemMetrics(SM_CYSCREEN), GetSystemMetrics(SM_CXFRAME), GetSystemMetrics(SM_CYFRAME),
+                GetDeviceCaps(screen, LOGPIXELSY));
+    ReleaseDC(nullptr, screen);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::string command = argc > 1 ? argv[1] : "";
+    auto number = [&](int i) { return std::atoi(argv[i]); };
+    if (command == "find" && argc == 5) return Find(argv[2], argv[3], number(4));
+    if (command == "gone" && argc == 5) return Gone(argv[2], argv[3], number(4));
+    if (command == "state" && argc == 4) return State(argv[2], argv[3]);
+    if (command == "buttons" && argc == 4) return Buttons(argv[2], argv[3]);
+    if (command == "click-button" && argc == 5) return ClickButton(argv[2], argv[3], argv[4]);
+    if (command == "messagebox" && argc == 4) return MessageBoxText(argv[2], number(3));
+    if (command == "move" && argc == 8)
+        return Move(argv[2], argv[3], number(4), number(5), number(6), number(7));
+    if (command == "close" && argc == 4) return Close(argv[2], argv[3]);
+    if (command == "activate" && argc == 4) return Activate(argv[2], argv[3]);
+    if (command == "foreground" && argc == 2) {
+        std::printf("%s\n", TextOf(GetForegroundWindow()).c_str());
+        return 0;
+    }
+    if (command == "click" && argc == 4) return Click(number(2), number(3));
+    if (command == "metrics" && argc == 2) return Metrics();
+    std::fputs(
+        "usage: keystrip-driver find|gone|state|buttons|click-button|messagebox|move|close|activate|"
+        "foreground|click|metrics ...\n",
+        stderr);
+    return 64;
+}
