@@ -5,7 +5,7 @@
 namespace keystrip::profile {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f'; }
 bool IsLineBreak(char c) { return c == '\n' || c == '\r'; }
 
 std::string_view Trim(std::string_view s) {
@@ -42,7 +42,7 @@ Line LineAt(std::string_view text, std::size_t pos) {
 std::optional<std::string_view> SectionName(std::string_view line) {
     std::string_view t = Trim(line);
     if (t.empty() || t.front() != '[') return std::nullopt;
-    std::size_t close = t.find(']');
+    std::size_t close = t.rfind(']');
     if (close == std::string_view::npos) return std::nullopt;
     return Trim(t.substr(1, close - 1));
 }

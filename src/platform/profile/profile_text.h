@@ -4,8 +4,9 @@
 // line, the first matching section and key win, a value in a pair of double or
 // single quotes loses them, CRLF, LF and a lone CR all end a line.
 //
-// A "[name]" line opens a section; a line that begins with "[" but has no "]"
-// is no section header. Keys before the first header belong to the section
+// A "[name]" line opens a section, its name running to the last "]"; a line
+// that begins with "[" but has no "]" is no section header. Blanks are spaces,
+// tabs, vertical tabs and form feeds. Keys before the first header belong to the section
 // named "". A value ends at its first NUL byte, as a C string would.
 #pragma once
 

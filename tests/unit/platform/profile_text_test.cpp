@@ -16,7 +16,7 @@ TEST(ProfileText, FindsValuesByTheWindowsRules) {
         "Blanks= \" y \" \r\nQuote=\"\r\nPair=\"\"\r\n[Open\r\nOpen=belongs to the section before\r\n"
         "[BUTTON1]\r\nDestination=second section\r\n[Keystrip]\r\nSleep=5\r\n"
         "[Lf]\nA=1\n\n\nB=2\n[Cr]\rA=3\rB=4\r\r[CrLf]\r\nA=5\r\n"
-        "[Nul]\r\nA=12\0xyz\r\nB=\"\0\"\r\n"s;
+        "[Nul]\r\nA=12\0xyz\r\nB=\"\0\"\r\n[Last]] x\r\nK=\v\f1\f\r\n"s;
     struct Case {
         const char* section;
         const char* key;
@@ -48,6 +48,8 @@ TEST(ProfileText, FindsValuesByTheWindowsRules) {
         {"CrLf", "A", "5"},
         {"Nul", "A", "12"},
         {"Nul", "B", ""},
+        {"Last]", "K", "1"},
+        {"Last", "K", std::nullopt},
         {"Missing", "Title", std::nullopt},
         {"Keystrip", "; comment", std::nullopt},
     };
