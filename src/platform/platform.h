@@ -95,7 +95,8 @@ public:
     // Full path of the running program file.
     virtual std::string ProgramPath() = 0;
     // The third place searched for a configuration: the Windows directory, or the
-    // user's configuration folder where there is none. Without a trailing separator.
+    // user's configuration folder where there is none. Without a trailing separator;
+    // "" when there is no such place (no home folder), and the search skips it.
     virtual std::string SystemConfigDirectory() = 0;
     // True when an entry of that name exists and is not a directory.
     virtual bool FileExists(const std::string& path) = 0;
