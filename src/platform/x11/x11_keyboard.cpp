@@ -22,6 +22,9 @@ constexpr int kSearchColumns[] = {0, 1, 4, 5};
 // have had this long to translate its last events.
 constexpr std::chrono::milliseconds kReuseGap{50};
 
+// The longest wait for the window manager to carry out an Alt+Tab.
+constexpr std::chrono::milliseconds kWindowSwitchWait{500};
+
 std::uint8_t ShiftStateOfColumn(int column) {
     switch (column) {
         case 1:
@@ -38,6 +41,7 @@ std::uint8_t ShiftStateOfColumn(int column) {
 }  // namespace
 
 X11Keyboard::~X11Keyboard() {
+    if (grabProbe_ != None && display_) XDestroyWindow(display_, grabProbe_);
     if (!bindings_.empty() && display_) {
         XSync(display_, False);
         std::this_thread::sleep_for(kReuseGap);
@@ -204,6 +208,43 @@ void X11Keyboard::SendKeyEvent(std::uint8_t virtualKey, std::uint8_t scanCode, b
     if (keycode == 0) return;
     XTestFakeKeyEvent(display_, keycode, pressed ? True : False, CurrentTime);
     XFlush(display_);
+    FollowWindowSwitch(virtualKey, pressed);
+}
+
+// On Windows, Alt+Tab moves the focus within the input stream, so the keys that
+// follow it reach the next window. Here the window manager does it when it gets
+// round to the Alt release; until then later keys would reach the old window or
+// the manager's grab. So the release that ends an Alt+Tab waits (briefly, with a
+// bound) until the focus has moved.
+void X11Keyboard::FollowWindowSwitch(std::uint8_t virtualKey, bool pressed) {
+    const bool alt = virtualKey == 0x12 || virtualKey == 0xa4 || virtualKey == 0xa5;
+    if (alt) {
+        altDown_ = pressed;
+    } else if (virtualKey == 0x09 && pressed && altDown_ && !switching_) {
+        switching_ = true;
+        int revert = 0;
+        XGetInputFocus(display_, &focusBeforeSwitch_, &revert);
+    }
+    if (!alt || pressed || !switching_) return;
+    switching_ = false;
+    // Grabbing with a window that is never mapped cannot succeed: it only tells
+    // whether another client (the manager, cycling windows) holds the keyboard.
+    if (grabProbe_ == None) {
+        grabProbe_ = XCreateWindow(display_, DefaultRootWindow(display_), 0, 0, 1, 1, 0, 0, InputOnly,
+                                   CopyFromParent, 0, nullptr);
+    }
+    const auto deadline = std::chrono::steady_clock::now() + kWindowSwitchWait;
+    for (;;) {
+        Window focus = None;
+        int revert = 0;
+        XGetInputFocus(display_, &focus, &revert);
+        const int grab =
+            XGrabKeyboard(display_, grabProbe_, False, GrabModeAsync, GrabModeAsync, CurrentTime);
+        if (grab == GrabSuccess) XUngrabKeyboard(display_, CurrentTime);
+        const bool done = focus != focusBeforeSwitch_ && grab != AlreadyGrabbed;
+        if (done || std::chrono::steady_clock::now() >= deadline) break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
 }
 
 std::uint16_t X11Keyboard::VirtualKeyOfChar(unsigned char ch) {

@@ -58,6 +58,7 @@ private:
     // Lookup of a character: key position and Windows shift state; false when no key types it.
     bool FindChar(unsigned char ch, KeyPosition& position, std::uint8_t& shiftState);
     std::uint8_t VirtualKeyOfKeycode(KeyCode keycode) const;
+    void FollowWindowSwitch(std::uint8_t virtualKey, bool pressed);
 
     Display* display_ = nullptr;
     bool mapLoaded_ = false;
@@ -69,6 +70,11 @@ private:
     std::vector<KeyCode> spares_;          // free, best first
     std::map<KeyCode, Binding> bindings_;  // spare keycodes in use
     std::map<KeyCode, std::vector<KeySym>> originalRows_;
+    // Alt+Tab in progress: the focus when Tab went down with Alt held.
+    bool altDown_ = false;
+    bool switching_ = false;
+    Window focusBeforeSwitch_ = None;
+    Window grabProbe_ = None;
 };
 
 }  // namespace keystrip::x11
