@@ -37,7 +37,15 @@ std::string Win32Windows::Title(WindowHandle window, int maxLength) {
     return buffer;
 }
 
-void Win32Windows::Activate(WindowHandle window) { SetForegroundWindow(ToHwnd(window)); }
+void Win32Windows::Activate(WindowHandle window) {
+    SetForegroundWindow(ToHwnd(window));
+    // The window's thread takes the activation, and with it the keyboard focus,
+    // when it next handles its messages; Wine routes a key event to the focus at
+    // the moment it is sent. A round trip through that thread makes the
+    // activation complete before the caller types, as on Windows, where key
+    // events find their window only when they are read.
+    SendMessageTimeoutA(ToHwnd(window), WM_NULL, 0, 0, SMTO_BLOCK | SMTO_ABORTIFHUNG, 1000, nullptr);
+}
 
 bool Win32Windows::ActivateRunningInstance(const std::string& windowClass, const std::string& title) {
     HWND running = FindWindowA(windowClass.c_str(), title.empty() ? nullptr : title.c_str());
