@@ -1,11 +1,11 @@
 #include "ui/form_placement.h"
 
 #include <cstdio>
-#include <exception>
 #include <vector>
 
 #include "app/config_file.h"
 #include "platform/platform.h"
+#include "ui/exception_display.h"
 
 namespace keystrip {
 namespace {
@@ -55,34 +55,20 @@ std::string FourNumbers(int a, int b, int c, int d) {
     return text;
 }
 
-void ShowError(const std::exception& error) { ThePlatform().dialogs->ShowException(AppTitle, error.what()); }
-
 }  // namespace
 
 void TFormPlacement::FormShow() {
-    try {
-        RestoreFormPlacement();
-    } catch (const std::exception& error) {
-        ShowError(error);
-    }
+    ShowingExceptions([this] { RestoreFormPlacement(); });
 }
 
 void TFormPlacement::FormCloseQuery() {
-    try {
-        SaveFormPlacement();
-    } catch (const std::exception& error) {
-        ShowError(error);
-    }
+    ShowingExceptions([this] { SaveFormPlacement(); });
 }
 
 void TFormPlacement::FormDestroy() {
     if (saved_) return;
     destroying_ = true;
-    try {
-        SaveFormPlacement();
-    } catch (const std::exception& error) {
-        ShowError(error);
-    }
+    ShowingExceptions([this] { SaveFormPlacement(); });
     destroying_ = false;
 }
 
