@@ -4,12 +4,14 @@
 //
 //   find CLASS TITLE MS           wait for the window to be visible; print "left top right bottom"
 //   gone CLASS TITLE MS           wait until no such window exists
-//   state CLASS TITLE             print "visible=0|1 topmost=0|1 toolwindow=0|1 sizeable=0|1 owner=CLASS"
-//   buttons CLASS TITLE           one line per child button: "left top right bottom caption" (screen pixels)
-//   click-button CLASS TITLE CAPTION   click the child button with that caption (BM_CLICK)
-//   messagebox TITLE MS           wait for a message box captioned TITLE; print "icon=error|none",
+//   state CLASS TITLE             print "visible=0|1 iconic=0|1 topmost=0|1 toolwindow=0|1 sizeable=0|1
+//   owner=CLASS" text CLASS TITLE              print the text the window answers to WM_GETTEXT buttons CLASS
+//   TITLE           one line per child button: "left top right bottom caption" (screen pixels) click-button
+//   CLASS TITLE CAPTION   click the child button with that caption (BM_CLICK) messagebox TITLE MS wait for a
+//   message box captioned TITLE; print "icon=error|none",
 //                                 then its text; press its OK button and wait until it is gone
 //   move CLASS TITLE LEFT TOP WIDTH HEIGHT
+//   minimize CLASS TITLE          minimise the window
 //   close CLASS TITLE             ask the window to close, as its user would
 //   activate CLASS TITLE          bring the window to the foreground
 //   foreground                    print the title of the foreground window
@@ -84,9 +86,26 @@ int State(const char* windowClass, const char* title) {
     const LONG style = GetWindowLongA(window, GWL_STYLE);
     const LONG extended = GetWindowLongA(window, GWL_EXSTYLE);
     HWND owner = GetWindow(window, GW_OWNER);
-    std::printf("visible=%d topmost=%d toolwindow=%d sizeable=%d owner=%s\n", IsWindowVisible(window) ? 1 : 0,
-                (extended & WS_EX_TOPMOST) ? 1 : 0, (extended & WS_EX_TOOLWINDOW) ? 1 : 0,
-                (style & WS_THICKFRAME) ? 1 : 0, owner != nullptr ? ClassOf(owner).c_str() : "-");
+    std::printf("visible=%d iconic=%d topmost=%d toolwindow=%d sizeable=%d owner=%s\n",
+                IsWindowVisible(window) ? 1 : 0, IsIconic(window) ? 1 : 0, (extended & WS_EX_TOPMOST) ? 1 : 0,
+                (extended & WS_EX_TOOLWINDOW) ? 1 : 0, (style & WS_THICKFRAME) ? 1 : 0,
+                owner != nullptr ? ClassOf(owner).c_str() : "-");
+    return 0;
+}
+
+int Text(const char* windowClass, const char* title) {
+    HWND window = FindWindowA(AnyOr(windowClass), AnyOr(title));
+    if (window == nullptr) return 1;
+    char text[1024] = "";
+    SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    std::printf("%s\n", text);
+    return 0;
+}
+
+int Minimize(const char* windowClass, const char* title) {
+    HWND window = FindWindowA(AnyOr(windowClass), AnyOr(title));
+    if (window == nullptr) return 1;
+    ShowWindow(window, SW_MINIMIZE);
     return 0;
 }
 
@@ -188,6 +207,8 @@ int main(int argc, char** argv) {
     if (command == "find" && argc == 5) return Find(argv[2], argv[3], number(4));
     if (command == "gone" && argc == 5) return Gone(argv[2], argv[3], number(4));
     if (command == "state" && argc == 4) return State(argv[2], argv[3]);
+    if (command == "text" && argc == 4) return Text(argv[2], argv[3]);
+    if (command == "minimize" && argc == 4) return Minimize(argv[2], argv[3]);
     if (command == "buttons" && argc == 4) return Buttons(argv[2], argv[3]);
     if (command == "click-button" && argc == 5) return ClickButton(argv[2], argv[3], argv[4]);
     if (command == "messagebox" && argc == 4) return MessageBoxText(argv[2], number(3));
@@ -202,7 +223,8 @@ int main(int argc, char** argv) {
     if (command == "click" && argc == 4) return Click(number(2), number(3));
     if (command == "metrics" && argc == 2) return Metrics();
     std::fputs(
-        "usage: keystrip-driver find|gone|state|buttons|click-button|messagebox|move|close|activate|"
+        "usage: keystrip-driver "
+        "find|gone|state|text|minimize|buttons|click-button|messagebox|move|close|activate|"
         "foreground|click|metrics ...\n",
         stderr);
     return 64;
