@@ -126,10 +126,12 @@ bool RewriteFile(const std::string& path, const std::function<std::string(std::s
     bool written = WriteAll(fd.get(), updated);
     if (written && exists) {
         written = ::fchmod(fd.get(), st.st_mode & 07777) == 0;
-        // Only the administrator can give the file back to its owner; anyone else
-        // already owns what they may replace, or keeps their own group.
-        if (written && (st.st_uid != ::geteuid() || st.st_gid != ::getegid())) {
-            int ignored = ::fchown(fd.get(), st.st_uid, st.st_gid);
+        // The replacement must not take another user's file over: when it cannot be
+        // given back to its owner, the write fails. A group that cannot be kept is
+        // no reason to fail.
+        if (written && st.st_uid != ::geteuid()) written = ::fchown(fd.get(), st.st_uid, st.st_gid) == 0;
+        if (written && st.st_gid != ::getegid()) {
+            int ignored = ::fchown(fd.get(), static_cast<uid_t>(-1), st.st_gid);
             static_cast<void>(ignored);
         }
     }

@@ -19,8 +19,9 @@ std::optional<std::string> ReadFileContents(const std::string& path);
 // keeps its permissions; a symbolic link is followed and stays a link. Returns
 // false, with the file untouched, when the file is not a regular file, may not be
 // read or written by this user or carries no write permission for anyone (the
-// rename must not override a read-only file), or when any step fails (a full
-// disk, a read-only folder).
+// rename must not override a read-only file), belongs to another user whom the
+// new file cannot be given to, or when any step fails (a full disk, a read-only
+// folder).
 bool RewriteFile(const std::string& path, const std::function<std::string(std::string_view)>& edit);
 
 }  // namespace keystrip::posix

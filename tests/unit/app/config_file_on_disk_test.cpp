@@ -64,20 +64,28 @@ TEST_F(ConfigFileOnDiskTest, AReadOnlyFileIsLeftAloneEvenForTheAdministrator) {
 
 TEST_F(ConfigFileOnDiskTest, AFileItsUserMayNotWriteIsLeftAloneThoughTheFolderAllowsTheRename) {
     if (!RunningAsAdministrator()) GTEST_SKIP() << "making a file of another user needs the administrator";
-    // The folder belongs to the unprivileged user; the file does not.
-    const std::string other = folder_ / "bar.ini", own = folder_ / "own.ini";
+    // The folder belongs to the unprivileged user; the files do not. A shared file
+    // that everyone may write must still not change hands.
+    const std::string other = folder_ / "bar.ini", shared = folder_ / "shared.ini", own = folder_ / "own.ini";
     WriteFile(other, kOriginal);
     ASSERT_EQ(::chmod(other.c_str(), 0644), 0);
+    WriteFile(shared, kOriginal);
+    ASSERT_EQ(::chown(shared.c_str(), 1234, 1234), 0);
+    ASSERT_EQ(::chmod(shared.c_str(), 0666), 0);
     test_support::ChildResult child = RunInChild([&] {
         WriteFile(own, kOriginal);
-        return WriteError(own) + "|" + WriteError(other);
+        return WriteError(own) + "|" + WriteError(other) + "|" + WriteError(shared);
     });
     EXPECT_EQ(child.exitCode, 0);
-    EXPECT_EQ(child.output, "|Unable to write to " + other);
+    EXPECT_EQ(child.output, "|Unable to write to " + other + "|Unable to write to " + shared);
     EXPECT_EQ(ReadFile(other), kOriginal);
+    EXPECT_EQ(ReadFile(shared), kOriginal);
+    struct stat st;
+    ASSERT_EQ(::stat(shared.c_str(), &st), 0);
+    EXPECT_EQ(st.st_uid, 1234u);
     EXPECT_EQ(ReadFile(own),
               "; placement\r\n[TKeystripMainForm]\r\nFlags=1\r\n\r\n[Keystrip]\r\nTitle=Bar\r\n");
-    EXPECT_EQ(FolderEntries(folder_.Path()), (std::vector<std::string>{"bar.ini", "own.ini"}));
+    EXPECT_EQ(FolderEntries(folder_.Path()), (std::vector<std::string>{"bar.ini", "own.ini", "shared.ini"}));
 }
 
 TEST_F(ConfigFileOnDiskTest, AReadOnlyFolderLeavesTheFileAlone) {
