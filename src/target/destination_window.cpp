@@ -27,7 +27,9 @@ std::string GetWindowTitle(WindowHandle hwnd) {
     const int length = windows.TitleLength(hwnd);
     if (length <= 0) return {};
     // Whatever the window delivers, up to its first zero byte.
-    return std::string(UpToZeroByte(windows.Title(hwnd, length)));
+    std::string title = windows.Title(hwnd, length);
+    title.resize(UpToZeroByte(title).size());
+    return title;
 }
 
 }  // namespace keystrip

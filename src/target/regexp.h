@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -68,6 +69,11 @@ private:
     std::vector<Element> elements_;
     LeadByteSet leadBytes_;
     bool compiled_ = false;
+    // The longest run of bytes that every match contains, taken from the
+    // pattern's plain literals: a title without it is passed over at once.
+    std::string requiredBytes_;
+    // The run of plain literals the pattern begins with: where a match can start.
+    std::string leadingBytes_;
 };
 
 // A pattern or text as far as its first zero byte.

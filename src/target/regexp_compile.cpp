@@ -261,6 +261,40 @@ private:
     int units_ = 0;
 };
 
+bool IsPlainLiteral(const Element& element) {
+    return (element.kind == Kind::Literal || element.kind == Kind::DoubleByteLiteral) &&
+           element.repeat == Repeat::Once;
+}
+
+void AppendBytes(std::string& bytes, const Element& literal) {
+    bytes += static_cast<char>(literal.byte);
+    if (literal.kind == Kind::DoubleByteLiteral) bytes += static_cast<char>(literal.trail);
+}
+
+// Consecutive literals that are not repeated match consecutive bytes of the text.
+std::string LongestLiteralRun(const std::vector<Element>& elements) {
+    std::string longest;
+    std::string run;
+    for (const Element& element : elements) {
+        if (!IsPlainLiteral(element)) {
+            run.clear();
+            continue;
+        }
+        AppendBytes(run, element);
+        if (run.size() > longest.size()) longest = run;
+    }
+    return longest;
+}
+
+std::string LeadingLiteralRun(const std::vector<Element>& elements) {
+    std::string run;
+    for (const Element& element : elements) {
+        if (!IsPlainLiteral(element)) break;
+        AppendBytes(run, element);
+    }
+    return run;
+}
+
 }  // namespace
 
 std::string_view UpToZeroByte(std::string_view text) { return text.substr(0, text.find('\0')); }
@@ -276,6 +310,8 @@ TRegexp& TRegexp::operator=(std::string_view pattern) {
 
 void TRegexp::Assign(std::string_view pattern, const LeadByteSet& leadBytes) {
     elements_ = {};
+    requiredBytes_.clear();
+    leadingBytes_.clear();
     leadBytes_ = leadBytes;
     compiled_ = Compile(UpToZeroByte(pattern));
     if (!compiled_) elements_ = {};
@@ -284,7 +320,10 @@ void TRegexp::Assign(std::string_view pattern, const LeadByteSet& leadBytes) {
 bool TRegexp::Compile(std::string_view pattern) {
     try {
         elements_.reserve(kMaxUnits - 1);
-        return Compiler(elements_, leadBytes_).Run(pattern);
+        if (!Compiler(elements_, leadBytes_).Run(pattern)) return false;
+        requiredBytes_ = LongestLiteralRun(elements_);
+        leadingBytes_ = LeadingLiteralRun(elements_);
+        return true;
     } catch (const std::bad_alloc&) {
         return false;
     }

@@ -14,8 +14,11 @@
 // repetition of "+" are taken whenever they match and never given back.
 //
 // Cost: at most (elements x (text length + 1)) steps, with elements below 128;
-// nothing is allocated.
+// nothing is allocated. Most titles cost less: a title without the pattern's
+// longest plain literal run is passed over by one substring search, and the
+// pass skips to the next byte that can begin a match.
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 
 #include "target/regexp.h"
@@ -30,33 +33,50 @@ using Repeat = TRegexp::Repeat;
 constexpr std::size_t kNone = SIZE_MAX;
 constexpr std::size_t kMaxElements = TRegexp::kMaxUnits - 1;
 
-// The threads at one text position: for each element, the earliest start
-// position from which the match has got there, or kNone.
+enum Slot {
+    kEntry,   // about to match the element; the entry after the last element is the match
+    kRun,     // in a repetition, at a boundary of its run
+    kWithin,  // in a repetition, inside a double-byte step
+};
+
+// The threads at one text position: for each element and slot, the earliest
+// start position from which the match has got there. Only the slots of the
+// elements marked live hold values; the others are stale.
 struct Frame {
-    std::size_t entry[kMaxElements + 1];  // about to match element i; entry[count]: matched
-    std::size_t run[kMaxElements];        // in a repetition, at a boundary of its run
-    std::size_t within[kMaxElements];     // in a repetition, inside a double-byte step
-    bool live;                            // any thread here
+    std::size_t slots[3][kMaxElements + 1];
+    std::uint64_t live[2];
+
+    bool Any() const { return (live[0] | live[1]) != 0; }
+    bool Has(std::size_t i) const { return (live[i / 64] >> (i % 64)) & 1; }
+    // The first live element from i on; 128 when there is none.
+    std::size_t NextLive(std::size_t i) const {
+        while (i < 128) {
+            if (const std::uint64_t rest = live[i / 64] >> (i % 64)) return i + std::countr_zero(rest);
+            i = (i / 64 + 1) * 64;
+        }
+        return 128;
+    }
 };
 
 class Matcher {
 public:
-    Matcher(std::span<const Element> elements, const LeadByteSet& leadBytes, std::string_view text)
-        : elements_(elements), leadBytes_(leadBytes), text_(text) {}
+    Matcher(std::span<const Element> elements, const LeadByteSet& leadBytes, std::string_view leadingBytes,
+            std::string_view text)
+        : elements_(elements), leadBytes_(leadBytes), leadingBytes_(leadingBytes), text_(text) {}
 
     std::optional<std::size_t> Run() {
-        for (Frame& frame : frames_) Clear(frame);
+        for (Frame& frame : frames_) frame.live[0] = frame.live[1] = 0;
         std::size_t nextStart = NextCandidate(0);
         std::size_t p = 0;
         while (true) {
             if (p == nextStart && p < Size() && best_ == kNone) {
-                Reach(At(p), At(p).entry[0], p);
+                Reach(At(p), kEntry, 0, p);
                 nextStart = NextCandidate(p + CharWidth(p));
             }
             Step(p);
-            if (At(p + 1).live || At(p + 2).live) {
+            if (At(p + 1).Any() || At(p + 2).Any()) {
                 ++p;
-            } else if (best_ == kNone && nextStart < text_.size()) {
+            } else if (best_ == kNone && nextStart < Size()) {
                 p = nextStart;  // nothing can happen before it
             } else {
                 break;
@@ -71,18 +91,13 @@ private:
     unsigned char Byte(std::size_t p) const { return static_cast<unsigned char>(text_[p]); }
     Frame& At(std::size_t p) { return frames_[p % 3]; }
 
-    void Clear(Frame& frame) {
-        std::fill_n(frame.entry, elements_.size() + 1, kNone);
-        std::fill_n(frame.run, elements_.size(), kNone);
-        std::fill_n(frame.within, elements_.size(), kNone);
-        frame.live = false;
-    }
-
-    void Reach(Frame& frame, std::size_t& slot, std::size_t start) {
-        if (start < best_ && start < slot) {
-            slot = start;
-            frame.live = true;
+    void Reach(Frame& frame, Slot slot, std::size_t i, std::size_t start) {
+        if (start >= best_) return;  // also drops kNone
+        if (!frame.Has(i)) {
+            frame.live[i / 64] |= std::uint64_t{1} << (i % 64);
+            frame.slots[kEntry][i] = frame.slots[kRun][i] = frame.slots[kWithin][i] = kNone;
         }
+        frame.slots[slot][i] = std::min(frame.slots[slot][i], start);
     }
 
     // One character: a lead byte takes the byte after it when there is one.
@@ -111,76 +126,78 @@ private:
     }
 
     // The first start position from `from` on (itself a start position) at
-    // which the first element can match; the text's size when there is none.
+    // which the pattern's first element can match; the text's size when there is none.
     std::size_t NextCandidate(std::size_t from) const {
         if (from >= Size()) return Size();
         const Element& first = elements_.front();
         if (first.repeat == Repeat::ZeroOrMore || first.repeat == Repeat::ZeroOrOne) return from;
         if (first.kind == Kind::StartAnchor) return from == 0 ? 0 : Size();
         if (first.kind != Kind::Literal && first.kind != Kind::DoubleByteLiteral) return from;
-        const char wanted = static_cast<char>(first.byte);
-        if (leadBytes_.Empty()) return std::min(text_.find(wanted, from), Size());
+        if (leadBytes_.Empty()) {
+            // Every byte is a start position: look for the literals the pattern begins with.
+            const std::size_t found = leadingBytes_.empty() ? text_.find(static_cast<char>(first.byte), from)
+                                                            : text_.find(leadingBytes_, from);
+            return std::min(found, Size());
+        }
         for (std::size_t p = from; p < Size(); p += CharWidth(p))
-            if (text_[p] == wanted) return p;
+            if (Byte(p) == first.byte) return p;
         return Size();
     }
 
     // A repetition at p: its rest may start here; its run may go on.
-    void Repetition(std::size_t i, std::size_t p, std::size_t run, std::size_t within) {
-        Frame& here = At(p);
-        Reach(here, here.entry[i + 1], std::min(run, within));
+    void Repetition(std::size_t i, std::size_t p, Frame* const frames[3], std::size_t run,
+                    std::size_t within) {
+        Reach(*frames[0], kEntry, i + 1, std::min(run, within));
         if (run == kNone) return;
         const std::size_t width = Width(elements_[i], p);
         if (width == 1) {
-            Reach(At(p + 1), At(p + 1).run[i], run);
+            Reach(*frames[1], kRun, i, run);
         } else if (width == 2) {
-            Reach(At(p + 1), At(p + 1).within[i], run);
-            Reach(At(p + 2), At(p + 2).run[i], run);
+            Reach(*frames[1], kWithin, i, run);
+            Reach(*frames[2], kRun, i, run);
         }
     }
 
     void Step(std::size_t p) {
-        Frame& here = At(p);
-        for (std::size_t i = 0; i < elements_.size(); ++i) {
+        // This position and the next two, the farthest a character reaches.
+        Frame* const frames[3] = {&At(p), &At(p + 1), &At(p + 2)};
+        Frame& here = *frames[0];
+        const std::size_t count = elements_.size();
+        // Moves within this position go to later elements, which the loop reaches after.
+        for (std::size_t i = here.NextLive(0); i < count; i = here.NextLive(i + 1)) {
             const Element& element = elements_[i];
-            const std::size_t start = here.entry[i];
+            const std::size_t start = here.slots[kEntry][i];
             switch (element.repeat) {
                 case Repeat::Once: {
-                    if (start == kNone) break;
                     if (element.kind == Kind::StartAnchor) {
-                        if (p == 0) Reach(here, here.entry[i + 1], start);
+                        if (p == 0) Reach(here, kEntry, i + 1, start);
                     } else if (element.kind == Kind::EndAnchor) {
-                        if (p == Size() || Byte(p) == '\n') Reach(here, here.entry[i + 1], start);
+                        if (p == Size() || Byte(p) == '\n') Reach(here, kEntry, i + 1, start);
                     } else if (const std::size_t width = Width(element, p)) {
-                        Reach(At(p + width), At(p + width).entry[i + 1], start);
+                        Reach(*frames[width], kEntry, i + 1, start);
                     }
                     break;
                 }
-                case Repeat::ZeroOrOne: {
-                    if (start == kNone) break;
-                    const std::size_t width = Width(element, p);
-                    Reach(At(p + width), At(p + width).entry[i + 1], start);
+                case Repeat::ZeroOrOne:
+                    Reach(*frames[Width(element, p)], kEntry, i + 1, start);
                     break;
-                }
-                case Repeat::OneOrMore: {
-                    if (start != kNone) {
-                        if (const std::size_t width = Width(element, p))
-                            Reach(At(p + width), At(p + width).run[i], start);
-                    }
-                    Repetition(i, p, here.run[i], here.within[i]);
+                case Repeat::OneOrMore:
+                    if (const std::size_t width = start == kNone ? 0 : Width(element, p))
+                        Reach(*frames[width], kRun, i, start);
+                    Repetition(i, p, frames, here.slots[kRun][i], here.slots[kWithin][i]);
                     break;
-                }
                 case Repeat::ZeroOrMore:
-                    Repetition(i, p, std::min(start, here.run[i]), here.within[i]);
+                    Repetition(i, p, frames, std::min(start, here.slots[kRun][i]), here.slots[kWithin][i]);
                     break;
             }
         }
-        best_ = std::min(best_, here.entry[elements_.size()]);
-        Clear(here);
+        if (here.Has(count)) best_ = std::min(best_, here.slots[kEntry][count]);
+        here.live[0] = here.live[1] = 0;
     }
 
     std::span<const Element> elements_;
     const LeadByteSet& leadBytes_;
+    std::string_view leadingBytes_;
     std::string_view text_;
     std::size_t best_ = kNone;
     Frame frames_[3];
@@ -203,7 +220,8 @@ std::optional<std::size_t> TRegexp::Search(std::string_view text) const {
         if (MatchesEmptyText(elements_)) return 0;
         return std::nullopt;
     }
-    return Matcher(elements_, leadBytes_, text).Run();
+    if (text.find(requiredBytes_) == std::string_view::npos) return std::nullopt;
+    return Matcher(elements_, leadBytes_, leadingBytes_, text).Run();
 }
 
 }  // namespace keystrip
