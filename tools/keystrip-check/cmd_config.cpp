@@ -5,6 +5,7 @@
 #include "app/config_file.h"
 #include "app/startup.h"
 #include "subcommand.h"
+#include "target/button_sequence.h"
 #include "tool_platform.h"
 #include "ui/bar_catalogue.h"
 
@@ -37,13 +38,15 @@ void PrintSettings(const TIniFile& config, const BarCatalogue& catalogue) {
     PrintValue("ButtonCount", static_cast<std::int64_t>(catalogue.Buttons.size()));
 }
 
-void PrintButton(std::size_t number, const ButtonDescription& button) {
+void PrintButton(std::size_t number, const ButtonDescription& button, bool cutAndPaste) {
     Print("[Button" + std::to_string(number) + "]\n");
     PrintValue("Caption", button.Caption);
     PrintValue("Font", FontSpecOf(button.Font));
     PrintValue("Hint", button.Hint);
     PrintValue("InsertText", button.InsertText);
     PrintValue("Destination", button.Destination);
+    // What a click hands to the driver once its destination window is in front.
+    PrintValue("Sequence", ComposeSequence({button.InsertText, button.Destination}, cutAndPaste));
 }
 
 int RunConfig(const std::vector<std::string>& args) {
@@ -64,7 +67,8 @@ int RunConfig(const std::vector<std::string>& args) {
         PrintError(kButtonCountMissingMessage);
         return 1;
     }
-    for (std::size_t i = 0; i < catalogue.Buttons.size(); ++i) PrintButton(i + 1, catalogue.Buttons[i]);
+    for (std::size_t i = 0; i < catalogue.Buttons.size(); ++i)
+        PrintButton(i + 1, catalogue.Buttons[i], catalogue.CutAndPaste);
     return 0;
 }
 
