@@ -6,6 +6,8 @@
 //                            the keysym's name and the characters it gave.
 //   receiver --clipboard     prints the CLIPBOARD selection (UTF-8), or
 //                            "(no owner)" when nobody holds it, and exits.
+//   receiver --keycode NAME  prints the keycode that carries the keysym NAME
+//                            in the keyboard map, or "none", and exits.
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -58,6 +60,14 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (argc == 2 && std::strcmp(argv[1], "--clipboard") == 0) return PrintClipboard(display);
+    if (argc == 3 && std::strcmp(argv[1], "--keycode") == 0) {
+        const KeyCode keycode = XKeysymToKeycode(display, XStringToKeysym(argv[2]));
+        if (keycode)
+            std::printf("%d\n", keycode);
+        else
+            std::puts("none");
+        return 0;
+    }
     if (argc != 3) {
         std::fprintf(stderr, "usage: receiver TITLE FILE | receiver --clipboard\n");
         return 2;
