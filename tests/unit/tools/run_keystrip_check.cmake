@@ -3,9 +3,15 @@
 #   TOOL, WORKDIR, ARGS (arguments separated by "|"), EXIT
 #   STDOUT_FILE (a file of the expected output) or STDOUT (text; "" when neither)
 #   STDERR (text; "" when not given) or STDERR_PREFIX (the text begins with it)
+#   STDIN_FILE (a file given as standard input; optional)
 string(REPLACE "|" ";" arguments "${ARGS}")
+set(input "")
+if(DEFINED STDIN_FILE)
+  set(input INPUT_FILE ${STDIN_FILE})
+endif()
 execute_process(
   COMMAND ${TOOL} ${arguments}
+  ${input}
   WORKING_DIRECTORY ${WORKDIR}
   RESULT_VARIABLE status
   OUTPUT_VARIABLE out
