@@ -10,6 +10,7 @@
 namespace keystrip {
 namespace {
 
+// The section is named after the main form's class.
 constexpr char kSection[] = "TKeystripMainForm";
 
 // Keys written on one screen size carry it, so each resolution keeps its own.
