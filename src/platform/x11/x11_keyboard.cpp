@@ -22,6 +22,9 @@ constexpr int kSearchColumns[] = {0, 1, 4, 5};
 // have had this long to translate its last events.
 constexpr std::chrono::milliseconds kReuseGap{50};
 
+// The pause after giving a spare keycode its meaning.
+constexpr std::chrono::milliseconds kBindingGap{3};
+
 // The longest wait for the window manager to carry out an Alt+Tab.
 constexpr std::chrono::milliseconds kWindowSwitchWait{500};
 
@@ -150,7 +153,11 @@ KeyCode X11Keyboard::Bind(KeySym keysym) {
     // Shift added (§ and ° among them) still comes out as itself.
     KeySym both[2] = {keysym, keysym};
     XChangeKeyboardMapping(display_, keycode, 2, both, 1);
-    XFlush(display_);
+    // Clients fetch the changed key when they read its notification; one that is
+    // still fetching when the next change arrives may drop that one (Xlib does),
+    // so changes are spaced out a little. Only a new binding pays for this.
+    XSync(display_, False);
+    std::this_thread::sleep_for(kBindingGap);
     for (int column = 0; column < perKeycode_; ++column) map_[row + column] = column < 2 ? keysym : NoSymbol;
     positions_[keysym] = KeyPosition{keycode, 0};
     bindings_[keycode] = Binding{keysym, std::chrono::steady_clock::now()};

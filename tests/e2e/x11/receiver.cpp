@@ -11,6 +11,7 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/keysym.h>
 
 #include <clocale>
 #include <cstdio>
@@ -93,6 +94,16 @@ int main(int argc, char** argv) {
     XIC ic = im ? XCreateIC(im, XNInputStyle, XIMPreeditNothing | XIMStatusNothing, XNClientWindow, window,
                             XNFocusWindow, window, nullptr)
                 : nullptr;
+    // Load the keyboard map now, as any client that has handled a key has done:
+    // a first lookup during typing would fetch the whole map at that moment.
+    XKeysymToKeycode(display, XK_a);
+    XKeyEvent probe{};
+    probe.type = KeyPress;
+    probe.display = display;
+    probe.window = window;
+    probe.keycode = XKeysymToKeycode(display, XK_space);
+    char ignored[8];
+    XLookupString(&probe, ignored, sizeof ignored, nullptr, nullptr);
     XMapWindow(display, window);
 
     for (;;) {
