@@ -6,8 +6,8 @@
 #include <string>
 
 #include "keys/push_keys.h"
-#include "platform/recording/recording_platform.h"
 #include "subcommand.h"
+#include "tool_platform.h"
 
 namespace keystrip::check {
 namespace {
@@ -39,9 +39,7 @@ int RunKeys(const std::vector<std::string>& args) {
         if (!ParseDelay(option->second, delay)) return kUsageExit;
     const std::string sequence = parsed.operands[0] == "-" ? ReadStandardInput() : parsed.operands[0];
 
-    // Keys need no files: the recording platform alone answers every call.
-    static recording::RecordingPlatform platform;
-    InstallPlatform(platform.Services());
+    recording::RecordingPlatform& platform = InstallToolPlatform();
     platform.clipboardBusy = parsed.options.count("--clipboard-busy") != 0;
     KeyDelay = delay;
     PushKeys(sequence.c_str());
