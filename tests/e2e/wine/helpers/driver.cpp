@@ -1,6 +1,7 @@
 // Drives and inspects windows for the end-to-end tests. Prints results on
 // standard output; exits 0 on success, 1 when a wait timed out or nothing was
-// found, 64 on a wrong command line. CLASS or TITLE "*" matches any.
+// found, 64 on a wrong command line. CLASS or TITLE "*" matches any; of several
+// matching top-level windows the first visible one, front to back, counts.
 //
 //   find CLASS TITLE MS           wait for the window to be visible; print "left top right bottom"
 //   gone CLASS TITLE MS           wait until no such window exists
@@ -27,8 +28,6 @@
 
 namespace {
 
-const char* AnyOr(const char* text) { return std::strcmp(text, "*") == 0 ? nullptr : text; }
-
 std::string TextOf(HWND window) {
     const int length = GetWindowTextLengthA(window);
     std::string text(static_cast<std::size_t>(length) + 1, '\0');
@@ -43,9 +42,34 @@ std::string ClassOf(HWND window) {
     return name;
 }
 
+struct Wanted {
+    const char* windowClass;
+    const char* title;
+    HWND visible = nullptr;
+    HWND any = nullptr;
+};
+
+BOOL CALLBACK Match(HWND window, LPARAM wanted) {
+    auto& w = *reinterpret_cast<Wanted*>(wanted);
+    if (std::strcmp(w.windowClass, "*") != 0 && ClassOf(window) != w.windowClass) return TRUE;
+    if (std::strcmp(w.title, "*") != 0 && TextOf(window) != w.title) return TRUE;
+    if (w.any == nullptr) w.any = window;
+    if (!IsWindowVisible(window)) return TRUE;
+    w.visible = window;
+    return FALSE;
+}
+
+// The first visible top-level window of that class and title, front to back,
+// or else the first hidden one.
+HWND Lookup(const char* windowClass, const char* title) {
+    Wanted wanted{windowClass, title};
+    EnumWindows(Match, reinterpret_cast<LPARAM>(&wanted));
+    return wanted.visible != nullptr ? wanted.visible : wanted.any;
+}
+
 HWND WaitFor(const char* windowClass, const char* title, int milliseconds) {
     for (int waited = 0;; waited += 50) {
-        HWND window = FindWindowA(AnyOr(windowClass), AnyOr(title));
+        HWND window = Lookup(windowClass, title);
         if (window != nullptr && IsWindowVisible(window)) return window;
         if (waited >= milliseconds) return nullptr;
         Sleep(50);
@@ -74,14 +98,14 @@ int Find(const char* windowClass, const char* title, int milliseconds) {
 
 int Gone(const char* windowClass, const char* title, int milliseconds) {
     for (int waited = 0;; waited += 50) {
-        if (FindWindowA(AnyOr(windowClass), AnyOr(title)) == nullptr) return 0;
+        if (Lookup(windowClass, title) == nullptr) return 0;
         if (waited >= milliseconds) return 1;
         Sleep(50);
     }
 }
 
 int State(const char* windowClass, const char* title) {
-    HWND window = FindWindowA(AnyOr(windowClass), AnyOr(title));
+    HWND window = Lookup(windowClass, title);
     if (window == nullptr) return 1;
     const LONG style = GetWindowLongA(window, GWL_STYLE);
     const LONG extended = GetWindowLongA(window, GWL_EXSTYLE);
@@ -93,8 +117,10 @@ int State(const char* windowClass, const char* title) {
     return 0;
 }
 
-int Text(const char* windowClass, const char* title) {
-    HWND window = FindWindowA(AnyOr(windowClass), AnyOr(title));
+int Text(const char* windowClass, const char* title, const char* childClass) {
+    HWND window = Lookup(windowClass, title);
+    if (window != nullptr && childClass != nullptr)
+        window = FindWindowExA(window, nullptr, childClass, nullptr);
     if (window == nullptr) return 1;
     char text[1024] = "";
     SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
@@ -103,14 +129,14 @@ int Text(const char* windowClass, const char* title) {
 }
 
 int Minimize(const char* windowClass, const char* title) {
-    HWND window = FindWindowA(AnyOr(windowClass), AnyOr(title));
+    HWND window = Lookup(windowClass, title);
     if (window == nullptr) return 1;
     ShowWindow(window, SW_MINIMIZE);
     return 0;
 }
 
 int Buttons(const char* windowClass, const char* title) {
-    HWND window = FindWindowA(AnyOr(windowClass), AnyOr(title));
+    HWND window = Lookup(windowClass, title);
     if (window == nullptr) return 1;
     for (HWND child : ChildrenOf(window)) {
         if (ClassOf(child) != "Button") continue;
@@ -123,7 +149,7 @@ int Buttons(const char* windowClass, const char* title) {
 }
 
 int ClickButton(const char* windowClass, const char* title, const char* caption) {
-    HWND window = FindWindowA(AnyOr(windowClass), AnyOr(title));
+    HWND window = Lookup(windowClass, title);
     if (window == nullptr) return 1;
     for (HWND child : ChildrenOf(window)) {
         if (ClassOf(child) != "Button" || TextOf(child) != caption) continue;
@@ -162,26 +188,36 @@ int MessageBoxText(const char* title, int milliseconds) {
 }
 
 int Move(const char* windowClass, const char* title, int left, int top, int width, int height) {
-    HWND window = FindWindowA(AnyOr(windowClass), AnyOr(title));
+    HWND window = Lookup(windowClass, title);
     if (window == nullptr) return 1;
     return SetWindowPos(window, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE) ? 0 : 1;
 }
 
 int Close(const char* windowClass, const char* title) {
-    HWND window = FindWindowA(AnyOr(windowClass), AnyOr(title));
+    HWND window = Lookup(windowClass, title);
     if (window == nullptr) return 1;
     PostMessageA(window, WM_CLOSE, 0, 0);
     return 0;
 }
 
 int Activate(const char* windowClass, const char* title) {
-    HWND window = FindWindowA(AnyOr(windowClass), AnyOr(title));
+    HWND window = Lookup(windowClass, title);
     if (window == nullptr) return 1;
     return SetForegroundWindow(window) ? 0 : 1;
 }
 
+// Moves the pointer as a mouse does, so that the window below sees the move.
+int MoveMouse(int x, int y) {
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = MulDiv(x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    return SendInput(1, &input, sizeof input) == 1 ? 0 : 1;
+}
+
 int Click(int x, int y) {
-    SetCursorPos(x, y);
+    MoveMouse(x, y);
     INPUT inputs[2] = {};
     inputs[0].type = INPUT_MOUSE;
     inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
@@ -207,7 +243,8 @@ int main(int argc, char** argv) {
     if (command == "find" && argc == 5) return Find(argv[2], argv[3], number(4));
     if (command == "gone" && argc == 5) return Gone(argv[2], argv[3], number(4));
     if (command == "state" && argc == 4) return State(argv[2], argv[3]);
-    if (command == "text" && argc == 4) return Text(argv[2], argv[3]);
+    if (command == "text" && (argc == 4 || argc == 5))
+        return Text(argv[2], argv[3], argc == 5 ? argv[4] : nullptr);
     if (command == "minimize" && argc == 4) return Minimize(argv[2], argv[3]);
     if (command == "buttons" && argc == 4) return Buttons(argv[2], argv[3]);
     if (command == "click-button" && argc == 5) return ClickButton(argv[2], argv[3], argv[4]);
