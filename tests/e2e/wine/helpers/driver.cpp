@@ -14,7 +14,7 @@
 //   move CLASS TITLE LEFT TOP WIDTH HEIGHT
 //   minimize CLASS TITLE          minimise the window
 //   close CLASS TITLE             ask the window to close, as its user would
-//   activate CLASS TITLE          bring the window to the foreground
+//   raise CLASS TITLE             put the window in front of the other ordinary windows
 //   foreground                    print the title of the foreground window
 //   click X Y                     a left click at a screen point (SendInput)
 //   metrics                       print "screen WxH frame CXxCY ppi N"
@@ -200,10 +200,10 @@ int Close(const char* windowClass, const char* title) {
     return 0;
 }
 
-int Activate(const char* windowClass, const char* title) {
+int Raise(const char* windowClass, const char* title) {
     HWND window = Lookup(windowClass, title);
     if (window == nullptr) return 1;
-    return SetForegroundWindow(window) ? 0 : 1;
+    return SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE) ? 0 : 1;
 }
 
 // Moves the pointer as a mouse does, so that the window below sees the move.
@@ -252,7 +252,7 @@ int main(int argc, char** argv) {
     if (command == "move" && argc == 8)
         return Move(argv[2], argv[3], number(4), number(5), number(6), number(7));
     if (command == "close" && argc == 4) return Close(argv[2], argv[3]);
-    if (command == "activate" && argc == 4) return Activate(argv[2], argv[3]);
+    if (command == "raise" && argc == 4) return Raise(argv[2], argv[3]);
     if (command == "foreground" && argc == 2) {
         std::printf("%s\n", TextOf(GetForegroundWindow()).c_str());
         return 0;
@@ -261,7 +261,7 @@ int main(int argc, char** argv) {
     if (command == "metrics" && argc == 2) return Metrics();
     std::fputs(
         "usage: keystrip-driver "
-        "find|gone|state|text|minimize|buttons|click-button|messagebox|move|close|activate|"
+        "find|gone|state|text|minimize|buttons|click-button|messagebox|move|close|raise|"
         "foreground|click|metrics ...\n",
         stderr);
     return 64;
