@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <exception>
 
 #include "platform/win32/application_window.h"
@@ -150,6 +151,9 @@ LRESULT CALLBACK Win32Bar::ButtonProc(HWND window, UINT message, WPARAM wParam, 
     Win32Bar* bar = runningBar;
     if (bar == nullptr) return DefWindowProcA(window, message, wParam, lParam);
     Button* button = bar->FindButton(window);
+    // Buttons answer the mouse only. A focused push button clicks on Space,
+    // and a sequence typed into the bar itself would click it again.
+    if (message == WM_KEYDOWN || message == WM_KEYUP || message == WM_CHAR) return 0;
     if (button != nullptr && message == WM_MOUSEMOVE && !button->hot) {
         button->hot = true;
         TRACKMOUSEEVENT track = {sizeof track, TME_LEAVE, window, 0};
@@ -176,11 +180,12 @@ void Win32Bar::DrawButton(const DRAWITEMSTRUCT& item) {
     }
     const int length = GetWindowTextLengthA(item.hwndItem);
     std::string caption(static_cast<std::size_t>(length) + 1, '\0');
-    GetWindowTextA(item.hwndItem, caption.data(), length + 1);
+    caption.resize(
+        static_cast<std::size_t>(std::max(0, GetWindowTextA(item.hwndItem, caption.data(), length + 1))));
     const HGDIOBJ previousFont = SelectObject(item.hDC, button->font);
     SetBkMode(item.hDC, TRANSPARENT);
     SetTextColor(item.hDC, button->textColor);
-    DrawTextA(item.hDC, caption.c_str(), length, &bounds,
+    DrawTextA(item.hDC, caption.c_str(), static_cast<int>(caption.size()), &bounds,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     SelectObject(item.hDC, previousFont);
 }
