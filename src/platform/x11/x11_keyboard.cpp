@@ -5,6 +5,7 @@
 #include <X11/keysym.h>
 
 #include <algorithm>
+#include <functional>
 #include <set>
 #include <thread>
 
@@ -26,7 +27,7 @@ constexpr std::chrono::milliseconds kReuseGap{50};
 constexpr std::chrono::milliseconds kBindingGap{3};
 
 // The longest wait for the window manager to carry out an Alt+Tab.
-constexpr std::chrono::milliseconds kWindowSwitchWait{500};
+constexpr std::chrono::milliseconds kWindowSwitchWait{1000};
 
 std::uint8_t ShiftStateOfColumn(int column) {
     switch (column) {
@@ -213,45 +214,64 @@ void X11Keyboard::SendKeyEvent(std::uint8_t virtualKey, std::uint8_t scanCode, b
         if (Find(KeysymOfVirtualKey(virtualKey), true, position)) keycode = position.keycode;
     }
     if (keycode == 0) return;
+
+    // On Windows, Alt+Tab moves the focus within the input stream, so the keys
+    // that follow it reach the next window. Here the window manager switches when
+    // it gets round to handling the keys, so the Alt+Tab is kept in step with it.
+    const bool alt = virtualKey == 0x12 || virtualKey == 0xa4 || virtualKey == 0xa5;
+    const bool startsSwitch = virtualKey == 0x09 && pressed && altDown_ && !switching_;
+    const Window focusBefore = startsSwitch ? CurrentFocus() : None;
+    const bool endsSwitch = alt && !pressed && switching_;
+    // The manager ends its window cycle on the Alt release, so that release must
+    // reach it: it takes the keyboard only when it handles the Tab press, which
+    // may be well after the Tab release on a busy machine. Released before, Alt
+    // would go to the bar, and the manager would cycle on, eating the keys typed next.
+    if (endsSwitch)
+        AwaitWindowManager(
+            [this] { return KeyboardHeldElsewhere() || CurrentFocus() != focusBeforeSwitch_; });
+
     XTestFakeKeyEvent(display_, keycode, pressed ? True : False, CurrentTime);
     XFlush(display_);
-    FollowWindowSwitch(virtualKey, pressed);
+
+    if (alt) altDown_ = pressed;
+    // A Tab press that another client took (the manager's Alt+Tab binding) starts a switch.
+    if (startsSwitch && KeyboardHeldElsewhere()) {
+        switching_ = true;
+        focusBeforeSwitch_ = focusBefore;
+    }
+    // The keys typed next must reach the window switched to, not the old one
+    // nor the manager's grab.
+    if (endsSwitch) {
+        switching_ = false;
+        AwaitWindowManager(
+            [this] { return CurrentFocus() != focusBeforeSwitch_ && !KeyboardHeldElsewhere(); });
+    }
 }
 
-// On Windows, Alt+Tab moves the focus within the input stream, so the keys that
-// follow it reach the next window. Here the window manager does it when it gets
-// round to the Alt release; until then later keys would reach the old window or
-// the manager's grab. So the release that ends an Alt+Tab waits (briefly, with a
-// bound) until the focus has moved.
-void X11Keyboard::FollowWindowSwitch(std::uint8_t virtualKey, bool pressed) {
-    const bool alt = virtualKey == 0x12 || virtualKey == 0xa4 || virtualKey == 0xa5;
-    if (alt) {
-        altDown_ = pressed;
-    } else if (virtualKey == 0x09 && pressed && altDown_ && !switching_) {
-        switching_ = true;
-        int revert = 0;
-        XGetInputFocus(display_, &focusBeforeSwitch_, &revert);
-    }
-    if (!alt || pressed || !switching_) return;
-    switching_ = false;
+Window X11Keyboard::CurrentFocus() const {
+    Window focus = None;
+    int revert = 0;
+    XGetInputFocus(display_, &focus, &revert);
+    return focus;
+}
+
+bool X11Keyboard::KeyboardHeldElsewhere() {
     // Grabbing with a window that is never mapped cannot succeed: it only tells
-    // whether another client (the manager, cycling windows) holds the keyboard.
+    // whether another client holds the keyboard (actively, or by a key binding
+    // while its key is down).
     if (grabProbe_ == None) {
         grabProbe_ = XCreateWindow(display_, DefaultRootWindow(display_), 0, 0, 1, 1, 0, 0, InputOnly,
                                    CopyFromParent, 0, nullptr);
     }
+    const int grab = XGrabKeyboard(display_, grabProbe_, False, GrabModeAsync, GrabModeAsync, CurrentTime);
+    if (grab == GrabSuccess) XUngrabKeyboard(display_, CurrentTime);
+    return grab == AlreadyGrabbed;
+}
+
+void X11Keyboard::AwaitWindowManager(const std::function<bool()>& done) {
     const auto deadline = std::chrono::steady_clock::now() + kWindowSwitchWait;
-    for (;;) {
-        Window focus = None;
-        int revert = 0;
-        XGetInputFocus(display_, &focus, &revert);
-        const int grab =
-            XGrabKeyboard(display_, grabProbe_, False, GrabModeAsync, GrabModeAsync, CurrentTime);
-        if (grab == GrabSuccess) XUngrabKeyboard(display_, CurrentTime);
-        const bool done = focus != focusBeforeSwitch_ && grab != AlreadyGrabbed;
-        if (done || std::chrono::steady_clock::now() >= deadline) break;
+    while (!done() && std::chrono::steady_clock::now() < deadline)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
 }
 
 std::uint16_t X11Keyboard::VirtualKeyOfChar(unsigned char ch) {

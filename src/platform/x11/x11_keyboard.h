@@ -12,6 +12,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -58,7 +59,11 @@ private:
     // Lookup of a character: key position and Windows shift state; false when no key types it.
     bool FindChar(unsigned char ch, KeyPosition& position, std::uint8_t& shiftState);
     std::uint8_t VirtualKeyOfKeycode(KeyCode keycode) const;
-    void FollowWindowSwitch(std::uint8_t virtualKey, bool pressed);
+    Window CurrentFocus() const;
+    // True while another client (the window manager) holds the keyboard.
+    bool KeyboardHeldElsewhere();
+    // Polls until done() or the switch wait is over.
+    void AwaitWindowManager(const std::function<bool()>& done);
 
     Display* display_ = nullptr;
     bool mapLoaded_ = false;
@@ -70,7 +75,8 @@ private:
     std::vector<KeyCode> spares_;          // free, best first
     std::map<KeyCode, Binding> bindings_;  // spare keycodes in use
     std::map<KeyCode, std::vector<KeySym>> originalRows_;
-    // Alt+Tab in progress: the focus when Tab went down with Alt held.
+    // Alt+Tab in progress (a Tab press with Alt held that the window manager
+    // took): the focus before that Tab press.
     bool altDown_ = false;
     bool switching_ = false;
     Window focusBeforeSwitch_ = None;
