@@ -12,8 +12,8 @@ TEST(RecordingPlatform, AnswersKeyLookupsFromTheReferenceLayout) {
         std::uint16_t key;
         std::uint32_t scan;
     } cases[] = {
-        {'1', 0x0031, 0x00000002}, {'A', 0x0141, 0x0001001e}, {'a', 0x0041, 0x0000001e},
-        {'~', 0x01c0, 0x00010029}, {'\n', 0x020d, 0xffffffff}, {0, 0xffff, 0xffffffff},
+        {'1', 0x0031, 0x00000002},  {'A', 0x0141, 0x0001001e},  {'a', 0x0041, 0x0000001e},
+        {'~', 0x01c0, 0x00010029},  {'\n', 0x020d, 0xffffffff}, {0, 0xffff, 0xffffffff},
         {0xe4, 0xffff, 0xffffffff}, {0x7f, 0xffff, 0xffffffff},
     };
     for (const Case& c : cases) {
