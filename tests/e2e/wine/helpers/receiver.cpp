@@ -2,12 +2,15 @@
 //
 //   keystrip-receiver TITLE TEXTFILE [INITIAL-TEXT [SELECTION-START SELECTION-END]]
 //
-// Shows a window titled TITLE holding one multi-line edit control with the focus.
+// Shows a window titled TITLE holding one multi-line edit control with the focus;
+// "%" and two hexadecimal digits in TITLE stand for that byte, so that a title
+// in any code page can be given whatever the command line's own encoding.
 // After every change it writes the control's whole text to TEXTFILE (replacing
 // the file in one step), and it appends one line per keyboard message and per
 // activation change to TEXTFILE.log, so a test can see what arrived key by key.
 #include <windows.h>
 
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -37,6 +40,21 @@ void WriteText() {
         std::fclose(out);
         MoveFileExA(temporary.c_str(), textPath.c_str(), MOVEFILE_REPLACE_EXISTING);
     }
+}
+
+std::string DecodeTitle(const char* title) {
+    std::string decoded;
+    for (const char* p = title; *p != '\0'; ++p) {
+        if (p[0] == '%' && std::isxdigit(static_cast<unsigned char>(p[1])) &&
+            std::isxdigit(static_cast<unsigned char>(p[2]))) {
+            const char digits[3] = {p[1], p[2], '\0'};
+            decoded += static_cast<char>(std::strtol(digits, nullptr, 16));
+            p += 2;
+        } else {
+            decoded += *p;
+        }
+    }
+    return decoded;
 }
 
 LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -100,8 +118,8 @@ int main(int argc, char** argv) {
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     windowClass.lpszClassName = "KeystripReceiver";
     RegisterClassA(&windowClass);
-    HWND window = CreateWindowExA(0, "KeystripReceiver", argv[1], WS_OVERLAPPEDWINDOW, 400, 100, 420, 300,
-                                  nullptr, nullptr, instance, nullptr);
+    HWND window = CreateWindowExA(0, "KeystripReceiver", DecodeTitle(argv[1]).c_str(), WS_OVERLAPPEDWINDOW,
+                                  400, 100, 420, 300, nullptr, nullptr, instance, nullptr);
     edit = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", argc > 3 ? argv[3] : "",
                            WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN,
                            0, 0, 0, 0, window, nullptr, instance, nullptr);
