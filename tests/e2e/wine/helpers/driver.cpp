@@ -18,6 +18,8 @@
 //   foreground                    print the title of the foreground window
 //   click X Y                     a left click at a screen point (SendInput)
 //   metrics                       print "screen WxH frame CXxCY ppi N"
+//   extent FACE POINTS BOLD TEXT  print "width height" of TEXT in that font (BOLD 0 or 1) at
+//                                 the screen's pixels per inch
 #include <windows.h>
 
 #include <cstdio>
@@ -235,6 +237,24 @@ int Metrics() {
     return 0;
 }
 
+int Extent(const char* face, int points, bool bold, const char* text) {
+    const HDC screen = GetDC(nullptr);
+    LOGFONTA logFont = {};
+    logFont.lfHeight = -MulDiv(points, GetDeviceCaps(screen, LOGPIXELSY), 72);
+    logFont.lfWeight = bold ? FW_BOLD : FW_NORMAL;
+    logFont.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynA(logFont.lfFaceName, face, LF_FACESIZE);
+    const HFONT font = CreateFontIndirectA(&logFont);
+    const HGDIOBJ previous = SelectObject(screen, font);
+    SIZE size = {};
+    GetTextExtentPoint32A(screen, text, lstrlenA(text), &size);
+    SelectObject(screen, previous);
+    DeleteObject(font);
+    ReleaseDC(nullptr, screen);
+    std::printf("%ld %ld\n", size.cx, size.cy);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -259,10 +279,11 @@ int main(int argc, char** argv) {
     }
     if (command == "click" && argc == 4) return Click(number(2), number(3));
     if (command == "metrics" && argc == 2) return Metrics();
+    if (command == "extent" && argc == 6) return Extent(argv[2], number(3), number(4) != 0, argv[5]);
     std::fputs(
         "usage: keystrip-driver "
         "find|gone|state|text|minimize|buttons|click-button|messagebox|move|close|raise|"
-        "foreground|click|metrics ...\n",
+        "foreground|click|metrics|extent ...\n",
         stderr);
     return 64;
 }
