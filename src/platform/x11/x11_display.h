@@ -4,10 +4,17 @@
 
 #include <X11/Xlib.h>
 
+#include <chrono>
 #include <string>
 #include <vector>
 
 namespace keystrip::x11 {
+
+// The longest the window manager may take to carry out a request (an
+// activation, an Alt+Tab). On a busy machine it can lag seconds behind, for
+// instance after spare keys were bound: for every change of the keyboard map
+// it reads the map and grabs its key bindings again.
+inline constexpr std::chrono::milliseconds kWindowManagerWait{3000};
 
 // The connection, opened on first use from $DISPLAY; null when there is no display.
 Display* TheDisplay();

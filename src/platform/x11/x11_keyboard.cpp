@@ -26,9 +26,6 @@ constexpr std::chrono::milliseconds kReuseGap{50};
 // The pause after giving a spare keycode its meaning.
 constexpr std::chrono::milliseconds kBindingGap{3};
 
-// The longest wait for the window manager to carry out an Alt+Tab.
-constexpr std::chrono::milliseconds kWindowSwitchWait{1000};
-
 std::uint8_t ShiftStateOfColumn(int column) {
     switch (column) {
         case 1:
@@ -269,7 +266,7 @@ bool X11Keyboard::KeyboardHeldElsewhere() {
 }
 
 void X11Keyboard::AwaitWindowManager(const std::function<bool()>& done) {
-    const auto deadline = std::chrono::steady_clock::now() + kWindowSwitchWait;
+    const auto deadline = std::chrono::steady_clock::now() + kWindowManagerWait;
     while (!done() && std::chrono::steady_clock::now() < deadline)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
 }

@@ -62,7 +62,7 @@ private:
     Window CurrentFocus() const;
     // True while another client (the window manager) holds the keyboard.
     bool KeyboardHeldElsewhere();
-    // Polls until done() or the switch wait is over.
+    // Polls until done() or the window manager wait is over.
     void AwaitWindowManager(const std::function<bool()>& done);
 
     Display* display_ = nullptr;

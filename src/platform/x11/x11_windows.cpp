@@ -15,8 +15,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// How long an activation may take to reach the window, and a close request to end it.
-constexpr auto kActivationWait = std::chrono::milliseconds(500);
+// How long a close request may take to end the window.
 constexpr auto kCloseWait = std::chrono::seconds(4);
 
 bool Exists(Window window) {
@@ -149,7 +148,7 @@ void X11Windows::Activate(WindowHandle handle) {
     // The keys typed next must reach this window: wait for the focus to arrive,
     // unless the window is withdrawn and never will take it.
     if (managed && WmState(window) == 0) return;
-    const auto deadline = Clock::now() + kActivationWait;
+    const auto deadline = Clock::now() + kWindowManagerWait;
     while (!FocusIsIn(window) && Clock::now() < deadline)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
 }
