@@ -6,6 +6,9 @@
 //                            the keysym's name and the characters it gave.
 //   receiver --clipboard     prints the CLIPBOARD selection (UTF-8), or
 //                            "(no owner)" when nobody holds it, and exits.
+//   receiver --clear-clipboard
+//                            takes the CLIPBOARD and exits, which leaves it
+//                            without an owner.
 //   receiver --keycode NAME  prints the keycode that carries the keysym NAME
 //                            in the keyboard map, or "none", and exits.
 #include <X11/Xatom.h>
@@ -61,6 +64,12 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (argc == 2 && std::strcmp(argv[1], "--clipboard") == 0) return PrintClipboard(display);
+    if (argc == 2 && std::strcmp(argv[1], "--clear-clipboard") == 0) {
+        const Window window = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 1, 1, 0, 0, 0);
+        XSetSelectionOwner(display, XInternAtom(display, "CLIPBOARD", False), window, CurrentTime);
+        XCloseDisplay(display);
+        return 0;
+    }
     if (argc == 3 && std::strcmp(argv[1], "--keycode") == 0) {
         const KeyCode keycode = XKeysymToKeycode(display, XStringToKeysym(argv[2]));
         if (keycode)
@@ -70,7 +79,8 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (argc != 3) {
-        std::fprintf(stderr, "usage: receiver TITLE FILE | receiver --clipboard\n");
+        std::fprintf(stderr,
+                     "usage: receiver TITLE FILE | --clipboard | --clear-clipboard | --keycode NAME\n");
         return 2;
     }
     const std::string title = argv[1];
