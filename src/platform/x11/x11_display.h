@@ -14,7 +14,7 @@ namespace keystrip::x11 {
 // activation, an Alt+Tab). On a busy machine it can lag seconds behind, for
 // instance after spare keys were bound: for every change of the keyboard map
 // it reads the map and grabs its key bindings again.
-inline constexpr std::chrono::milliseconds kWindowManagerWait{3000};
+inline constexpr std::chrono::milliseconds kWindowManagerWait{5000};
 
 // The connection, opened on first use from $DISPLAY; null when there is no display.
 Display* TheDisplay();
