@@ -90,7 +90,9 @@ int main(int argc, char** argv) {
 
     const Window window = XCreateSimpleWindow(display, DefaultRootWindow(display), 400, 300, 360, 160, 0, 0,
                                               WhitePixel(display, DefaultScreen(display)));
-    XStoreName(display, window, title.c_str());
+    // WM_NAME in the encoding its type says (STRING is Latin-1), as tools read it.
+    Xutf8SetWMProperties(display, window, title.c_str(), title.c_str(), nullptr, 0, nullptr, nullptr,
+                         nullptr);
     XChangeProperty(display, window, XInternAtom(display, "_NET_WM_NAME", False),
                     XInternAtom(display, "UTF8_STRING", False), 8, PropModeReplace,
                     reinterpret_cast<const unsigned char*>(title.data()), static_cast<int>(title.size()));
