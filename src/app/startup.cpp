@@ -9,7 +9,6 @@ namespace keystrip {
 namespace {
 
 // The main form's window class, under which a running bar is found.
-constexpr char kMainFormClassName[] = "TKeystripMainForm";
 
 constexpr int kExitNormal = 0;
 constexpr int kExitRunningBarClosed = 1;

@@ -13,6 +13,10 @@
 
 namespace keystrip {
 
+// The window class of the bar's main form: backends register the form under it,
+// and a second start looks for a running bar by it.
+inline constexpr char kMainFormClassName[] = "TKeystripMainForm";
+
 // An opaque top-level window handle; 0 means none.
 using WindowHandle = std::uintptr_t;
 

@@ -11,7 +11,7 @@ namespace keystrip {
 namespace {
 
 // The section is named after the main form's class.
-constexpr char kSection[] = "TKeystripMainForm";
+constexpr const char* kSection = kMainFormClassName;
 
 // Keys written on one screen size carry it, so each resolution keeps its own.
 std::string ResolutionSuffix() {

@@ -251,7 +251,7 @@ void RecordingPlatform::RunApplication(BarEvents& events) {
     closed_ = false;
     // Like any top-level window it is listed, hidden, in front of the others.
     windows.insert(windows.begin(),
-                   RecordedWindow{kRecordedBarHandle, bar.caption, "TKeystripMainForm", false});
+                   RecordedWindow{kRecordedBarHandle, bar.caption, kMainFormClassName, false});
     Record("bar-create TKeystripMainForm Keystrip " + PlacementLine(bar.placement));
     events.OnResize();
     events.OnCreate();

@@ -12,7 +12,7 @@
 namespace keystrip::win32 {
 namespace {
 
-constexpr char kFormClass[] = "TKeystripMainForm";
+constexpr const char* kFormClass = kMainFormClassName;
 
 // One bar per process; the button subclass reaches it through this.
 Win32Bar* runningBar = nullptr;

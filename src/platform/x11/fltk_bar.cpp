@@ -163,7 +163,7 @@ void FltkBar::RunApplication(BarEvents& events) {
     form_ = new FormWindow(*this, outer_.left + extents_.left, outer_.top + extents_.top,
                            outer_.right - outer_.left - extents_.left - extents_.right,
                            outer_.bottom - outer_.top - extents_.top - extents_.bottom);
-    form_->xclass("TKeystripMainForm");
+    form_->xclass(kMainFormClassName);
     form_->copy_label(cp1252::ToUtf8(caption_).c_str());
     form_->copy_tooltip(nullptr);
     form_->resizable(form_);

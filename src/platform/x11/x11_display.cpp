@@ -61,38 +61,41 @@ bool ErrorTrap::Failed() {
     return trapFailed;
 }
 
-std::vector<unsigned long> CardinalProperty(Window window, Atom property, Atom type) {
-    std::vector<unsigned long> items;
+namespace {
+
+// Reads a property of the given type and element size (8 or 32 bits) and hands
+// its items to take; a missing property or one of another type gives nothing.
+template <typename Take>
+void ReadProperty(Window window, Atom property, Atom type, int format, Take take) {
     Atom actualType = None;
-    int format = 0;
+    int actualFormat = 0;
     unsigned long count = 0, remaining = 0;
     unsigned char* data = nullptr;
     ErrorTrap trap;
-    if (XGetWindowProperty(TheDisplay(), window, property, 0, 1 << 16, False, type, &actualType, &format,
-                           &count, &remaining, &data) == Success &&
+    if (XGetWindowProperty(TheDisplay(), window, property, 0, 1 << 16, False, type, &actualType,
+                           &actualFormat, &count, &remaining, &data) == Success &&
         data) {
-        if (actualType == type && format == 32) {
-            auto* values = reinterpret_cast<unsigned long*>(data);
-            items.assign(values, values + count);
-        }
+        if (actualType == type && actualFormat == format) take(data, count);
         XFree(data);
     }
+}
+
+}  // namespace
+
+std::vector<unsigned long> CardinalProperty(Window window, Atom property, Atom type) {
+    std::vector<unsigned long> items;
+    ReadProperty(window, property, type, 32, [&](unsigned char* data, unsigned long count) {
+        auto* values = reinterpret_cast<unsigned long*>(data);
+        items.assign(values, values + count);
+    });
     return items;
 }
 
 std::string TextProperty(Window window, Atom property, Atom type) {
     std::string text;
-    Atom actualType = None;
-    int format = 0;
-    unsigned long count = 0, remaining = 0;
-    unsigned char* data = nullptr;
-    ErrorTrap trap;
-    if (XGetWindowProperty(TheDisplay(), window, property, 0, 1 << 16, False, type, &actualType, &format,
-                           &count, &remaining, &data) == Success &&
-        data) {
-        if (actualType == type && format == 8) text.assign(reinterpret_cast<char*>(data), count);
-        XFree(data);
-    }
+    ReadProperty(window, property, type, 8, [&](unsigned char* data, unsigned long count) {
+        text.assign(reinterpret_cast<char*>(data), count);
+    });
     return text;
 }
 
