@@ -17,7 +17,8 @@ std::vector<Subcommand>& Registry() {
 
 void PrintUsage(std::FILE* out) {
     std::fputs("usage: keystrip-check [--help | --version] SUBCOMMAND [ARGS...]\n", out);
-    for (const Subcommand& s : Registry()) std::fprintf(out, "       keystrip-check %s %s\n", s.name, s.usage);
+    for (const Subcommand& s : Registry())
+        std::fprintf(out, "       keystrip-check %s %s\n", s.name, s.usage);
 }
 
 bool Contains(const std::vector<std::string>& names, const std::string& name) {

@@ -9,7 +9,7 @@ namespace keystrip::recording {
 
 struct LayoutCharRow {
     unsigned char ch;
-    std::uint16_t virtualKeyOfChar;  // VkKeyScanA result
+    std::uint16_t virtualKeyOfChar;   // VkKeyScanA result
     std::uint32_t scanCodeOfOemChar;  // OemKeyScan(CharToOemA(ch)) result
 };
 
