@@ -143,6 +143,10 @@ struct PixelRect {
     int bottom = 0;
 };
 
+// The main form as designed, before any placement is restored: its outer
+// rectangle in screen pixels, frame and caption included (164 by 235 at 120,159).
+inline constexpr PixelRect kDesignedFormRect{120, 159, 120 + 164, 159 + 235};
+
 // Show commands of a placement record (the Win32 values).
 constexpr std::int32_t kShowHidden = 0;
 constexpr std::int32_t kShowNormal = 1;

@@ -245,7 +245,7 @@ void RecordingPlatform::RunApplication(BarEvents& events) {
     bar.caption = "Keystrip";
     bar.placement.minPosition = {-1, -1};
     bar.placement.maxPosition = {-1, -1};
-    bar.placement.normalRect = {120, 159, 120 + 164, 159 + 235};
+    bar.placement.normalRect = kDesignedFormRect;
     barEvents_ = &events;
     closeRequested_ = false;
     closed_ = false;

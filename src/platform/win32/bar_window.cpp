@@ -57,9 +57,10 @@ void Win32Bar::RunApplication(BarEvents& events) {
     closed_ = false;
     closeRequestedWhileCreating_ = false;
     creating_ = true;
-    form_ = CreateWindowExA(WS_EX_TOOLWINDOW, kFormClass, "Keystrip",
-                            WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN, 120, 159, 164, 235,
-                            ApplicationWindow(), nullptr, instance, this);
+    form_ = CreateWindowExA(
+        WS_EX_TOOLWINDOW, kFormClass, "Keystrip", WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN,
+        kDesignedFormRect.left, kDesignedFormRect.top, kDesignedFormRect.right - kDesignedFormRect.left,
+        kDesignedFormRect.bottom - kDesignedFormRect.top, ApplicationWindow(), nullptr, instance, this);
     SetApplicationMainForm(form_);
     Deliver([&] { events.OnCreate(); });
     creating_ = false;

@@ -75,7 +75,7 @@ private:
     bool closed_ = false;
     // The outer rectangle the form is given or last had, and the placement
     // fields that have no meaning here, kept as last set.
-    PixelRect outer_{120, 159, 120 + 164, 159 + 235};
+    PixelRect outer_ = kDesignedFormRect;
     WindowPlacement kept_;
     FrameExtents extents_;
 };

@@ -73,6 +73,18 @@ protected:
         return kept;
     }
 
+    // The writes of one save on the default screen (1024 by 768, 96 pixels per
+    // inch, a sizing frame of 4) of a bar in its normal state at normalRect.
+    static std::string SaveWrites(const std::string& normalRect) {
+        std::string writes;
+        for (const char* entry : {"Flags=0", "ShowCmd=1", "PixelsPerInch=96",
+                                  "MinMaxPos(1024x768)=-1,-1,-4,-4", "MinMaxPos=-1,-1,-4,-4"})
+            writes += std::string("write C:\\bars\\bar.ini [TKeystripMainForm] ") + entry + "\n";
+        for (const char* key : {"NormPos(1024x768)=", "NormPos="})
+            writes += std::string("write C:\\bars\\bar.ini [TKeystripMainForm] ") + key + normalRect + "\n";
+        return writes + "write C:\\bars\\bar.ini [TKeystripMainForm] Visible=0\n";
+    }
+
     recording::RecordingPlatform p;
 
 private:

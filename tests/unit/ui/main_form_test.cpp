@@ -33,17 +33,10 @@ TEST_F(MainFormTest, OneButtonBarFromStartToClose) {
         "bar-placement flags=0 show=0 min=-1,-1 max=-4,-4 normal=120,159,284,394\n"
         "bar-show\n"
         "button-bounds 0 0,0 12x20\n"
-        "user close\n"
-        "write C:\\bars\\bar.ini [TKeystripMainForm] Flags=0\n"
-        "write C:\\bars\\bar.ini [TKeystripMainForm] ShowCmd=1\n"
-        "write C:\\bars\\bar.ini [TKeystripMainForm] PixelsPerInch=96\n"
-        "write C:\\bars\\bar.ini [TKeystripMainForm] MinMaxPos(1024x768)=-1,-1,-4,-4\n"
-        "write C:\\bars\\bar.ini [TKeystripMainForm] MinMaxPos=-1,-1,-4,-4\n"
-        "write C:\\bars\\bar.ini [TKeystripMainForm] NormPos(1024x768)=120,159,284,394\n"
-        "write C:\\bars\\bar.ini [TKeystripMainForm] NormPos=120,159,284,394\n"
-        "write C:\\bars\\bar.ini [TKeystripMainForm] Visible=0\n"
-        "button-remove 0\n"
-        "bar-destroy\n");
+        "user close\n" +
+            SaveWrites("120,159,284,394") +
+            "button-remove 0\n"
+            "bar-destroy\n");
     EXPECT_EQ(ButtonCount, 0);
     EXPECT_TRUE(Buttons.empty());
 }

@@ -77,15 +77,8 @@ TEST_F(WholeRunTest, StartShowClickMoveAndClose) {
             typed +
             "user click 1\n"
             "user move 300,200\n"
-            "user close\n"
-            "write C:\\bars\\bar.ini [TKeystripMainForm] Flags=0\n"
-            "write C:\\bars\\bar.ini [TKeystripMainForm] ShowCmd=1\n"
-            "write C:\\bars\\bar.ini [TKeystripMainForm] PixelsPerInch=96\n"
-            "write C:\\bars\\bar.ini [TKeystripMainForm] MinMaxPos(1024x768)=-1,-1,-4,-4\n"
-            "write C:\\bars\\bar.ini [TKeystripMainForm] MinMaxPos=-1,-1,-4,-4\n"
-            "write C:\\bars\\bar.ini [TKeystripMainForm] NormPos(1024x768)=300,200,464,435\n"
-            "write C:\\bars\\bar.ini [TKeystripMainForm] NormPos=300,200,464,435\n"
-            "write C:\\bars\\bar.ini [TKeystripMainForm] Visible=0\n"
+            "user close\n" +
+            SaveWrites("300,200,464,435") +
             "button-remove 0\n"
             "button-remove 1\n"
             "bar-destroy\n");
@@ -109,17 +102,10 @@ TEST_F(WholeRunTest, ASecondStartClosesTheRunningBarWhichSavesItsPlacement) {
     EXPECT_EQ(TraceBetween("second start", ""),
               "second start\n"
               "bring-forward 47680\n"
-              "close 47680\n"
-              "write C:\\bars\\bar.ini [TKeystripMainForm] Flags=0\n"
-              "write C:\\bars\\bar.ini [TKeystripMainForm] ShowCmd=1\n"
-              "write C:\\bars\\bar.ini [TKeystripMainForm] PixelsPerInch=96\n"
-              "write C:\\bars\\bar.ini [TKeystripMainForm] MinMaxPos(1024x768)=-1,-1,-4,-4\n"
-              "write C:\\bars\\bar.ini [TKeystripMainForm] MinMaxPos=-1,-1,-4,-4\n"
-              "write C:\\bars\\bar.ini [TKeystripMainForm] NormPos(1024x768)=300,200,464,435\n"
-              "write C:\\bars\\bar.ini [TKeystripMainForm] NormPos=300,200,464,435\n"
-              "write C:\\bars\\bar.ini [TKeystripMainForm] Visible=0\n"
-              "button-remove 0\n"
-              "bar-destroy\n");
+              "close 47680\n" +
+                  SaveWrites("300,200,464,435") +
+                  "button-remove 0\n"
+                  "bar-destroy\n");
 
     // A third start opens the bar again, where it was.
     p.ClearTrace();
